@@ -1,0 +1,135 @@
+#include "app/frame_resources.h"
+
+#include "app/command_ids.h"
+
+namespace {
+
+constexpr MenuItem Item(std::string_view text, int id) { return {MenuItem::Command, text, id, {}}; }
+constexpr MenuItem Separator() { return {MenuItem::Separator, {}, 0, {}}; }
+constexpr MenuItem Popup(std::string_view text, std::span<const MenuItem> items) {
+    return {MenuItem::Popup, text, 0, items};
+}
+
+constexpr MenuItem kFileMenu[] = {
+    Item("&Save results", CM_FILESAVE),
+    Separator(),
+    Item("&Exit", CM_FILEEXIT),
+};
+
+constexpr MenuItem kEditMenu[] = {
+    Item("&Match result", CM_EDITRESULT),
+    Separator(),
+    Item("&Clear all", CM_EDITCLEAR),
+};
+
+constexpr MenuItem kShowMenu[] = {
+    Item("&Standings", CM_SHOWSTAND),
+    Item("S&chedule", CM_SHOWSCHEMA),
+    Separator(),
+    Item("S&tadions", CM_SHOWINTRO),
+};
+
+// Alphabetical by English name, unlike the buttons, which follow the groups.
+constexpr MenuItem kTeamsMenu[] = {
+    Item("Bulgaria", CM_TEAMBULGARIJE),     Item("Croatia", CM_TEAMKROATIE),
+    Item("Czech Republic", CM_TEAMTSJECHIE), Item("Danmark", CM_TEAMDENEMARKEN),
+    Item("England", CM_TEAMENGELAND),       Item("France", CM_TEAMFRANKRIJK),
+    Item("Germany", CM_TEAMDUITSLAND),      Item("Italy", CM_TEAMITALIE),
+    Item("Netherlands", CM_TEAMNEDERLAND),  Item("Portugal", CM_TEAMPORTUGAL),
+    Item("Romenia", CM_TEAMROEMENIE),       Item("Russia", CM_TEAMRUSLAND),
+    Item("Scotland", CM_TEAMSCHOTLAND),     Item("Spain", CM_TEAMSPANJE),
+    Item("Switzerland", CM_TEAMZWITSERLAND), Item("Turkey", CM_TEAMTURKIJE),
+    Separator(),
+    Item("Previous winners", CM_PRINTPREVIOUS),
+};
+
+constexpr MenuItem kTimeZoneMenu[] = {
+    Item("American Pacific (UTC - 7)", CM_UTCMIN7),
+    Item("American Mountain (UTC - 6)", CM_UTCMIN6),
+    Item("American Central (UTC - 5)", CM_UTCMIN5),
+    Item("American East (UTC - 4)", CM_UTCMIN4),
+    Item("Western Europe (UTC +1)", CM_UTCPLUS1),
+    Item("Central Europe (UTC +2)", CM_UTCPLUS2),
+    Item("Eastern Europe (UTC + 3)", CM_UTCPLUS3),
+    Separator(),
+    Item("Other", CM_TIMEZONEOTHER),
+};
+
+constexpr MenuItem kConfigureMenu[] = {
+    Item("&Show tie-breaker results", CM_TOGGLETIEBREAKER),
+    Separator(),
+    Popup("&Time zone", kTimeZoneMenu),
+};
+
+constexpr MenuItem kHelpMenu[] = {
+    Item("&Help", CM_HELP),
+    Separator(),
+    Item("&About", CM_ABOUT),
+};
+
+constexpr MenuItem kMenuBar[] = {
+    Popup("&File", kFileMenu),      Separator(), Popup("&Edit", kEditMenu),
+    Separator(),                    Popup("&Show", kShowMenu),
+    Separator(),                    Popup("&Teams", kTeamsMenu),
+    Separator(),                    Popup("&Configure", kConfigureMenu),
+    Separator(),                    Popup("&Help", kHelpMenu),
+};
+
+constexpr HintString kHints[] = {
+    {101, "Save entered match results"},
+    {102, "Enter/edit match result"},
+    {103, "About this program"},
+    {104, "Show tournament schedule"},
+    {105, "Show tournament standings"},
+    {106, "Clear all entered match results"},
+    {107, "Show tournament cities and team flags"},
+    {108, "Help on Korvel"},
+    {109, "Leave Korvel"},
+    {110, "Show/hide tie-breaker results"},
+    {111, "Show info on the Netherlands"},
+    {112, "Show info on Portugal"},
+    {113, "Show info on Bulgaria"},
+    {114, "Show info on Croatia"},
+    {115, "Show info on Czech Republic"},
+    {116, "Show info on Danmark"},
+    {117, "Show info on England"},
+    {118, "Show info on France"},
+    {119, "Show info on Germany"},
+    {120, "Show info on Italy"},
+    {121, "Show info on Romenia"},
+    {122, "Show info on Russia"},
+    {123, "Show info on Scotland"},
+    {124, "Show info on Spain"},
+    {125, "Show info on Switzerland"},
+    {126, "Show info on Turkey"},
+    {127, "Show Previous winners"},
+};
+
+constexpr Accelerator kAccelerators[] = {
+    {9, Accelerator::Alt, CM_FILEEXIT},
+};
+
+constexpr int kGap = 6;
+
+constexpr TGadget Button(int id) { return TButtonGadget(id, id); }
+
+// The team buttons follow team-index order, group A to D.
+constexpr TGadget kButtonBar[] = {
+    Button(CM_FILESAVE),        TSeparatorGadget(kGap),   Button(CM_EDITRESULT),
+    TSeparatorGadget(kGap),     Button(CM_EDITCLEAR),     TSeparatorGadget(kGap),
+    Button(CM_SHOWSTAND),       Button(CM_SHOWSCHEMA),    TSeparatorGadget(kGap),
+    Button(CM_SHOWINTRO),       TSeparatorGadget(kGap),   Button(CM_TEAMENGELAND),
+    Button(CM_TEAMZWITSERLAND), Button(CM_TEAMNEDERLAND), Button(CM_TEAMSCHOTLAND),
+    Button(CM_TEAMSPANJE),      Button(CM_TEAMBULGARIJE), Button(CM_TEAMROEMENIE),
+    Button(CM_TEAMFRANKRIJK),   Button(CM_TEAMDUITSLAND), Button(CM_TEAMTSJECHIE),
+    Button(CM_TEAMITALIE),      Button(CM_TEAMRUSLAND),   Button(CM_TEAMDENEMARKEN),
+    Button(CM_TEAMPORTUGAL),    Button(CM_TEAMTURKIJE),   Button(CM_TEAMKROATIE),
+    TSeparatorGadget(kGap),     Button(CM_HELP),          Button(CM_ABOUT),
+};
+
+}  // namespace
+
+std::span<const MenuItem> MainMenu() { return kMenuBar; }
+std::span<const HintString> HintStrings() { return kHints; }
+std::span<const Accelerator> Accelerators() { return kAccelerators; }
+std::span<const TGadget> ButtonBar() { return kButtonBar; }

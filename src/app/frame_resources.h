@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/frame.h"
+
+#include <array>
+#include <span>
+
+// Menu 100: the menu bar, a separator between each two popups.
+std::span<const MenuItem> MainMenu();
+// String table 101..127: the status-bar hints, keyed by command id.
+std::span<const HintString> HintStrings();
+// Accelerator table 100: Alt+F9 leaves.
+std::span<const Accelerator> Accelerators();
+// The button bar, left to right: buttons and 6-pixel gaps.
+std::span<const TGadget> ButtonBar();

@@ -1,0 +1,6 @@
+#include "app/draw_app.h"
+
+int main() {
+    TDrawApp app;
+    return app.Run();
+}

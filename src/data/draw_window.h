@@ -1,0 +1,124 @@
+#pragma once
+
+#include "data/game.h"
+#include "data/results_io.h"
+#include "data/tables.h"
+#include "platform/window.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+using TPoel = std::array<std::int32_t, 4>;
+
+// The main window: it owns the whole tournament state for the run and has one
+// method per command. Its member functions live with the subsystem that owns
+// them: the state and the results file in data/, the standings in engine/, the
+// views in views/, result entry in dialogs/, the command table in app/.
+class TDrawWindow : public TWindow {
+public:
+    explicit TDrawWindow(TWindow* parent);
+    ~TDrawWindow() override;
+
+    // Tournament state (data/).
+    void WedstrijdSchema();
+
+    // Results file (data/).
+    void DoFirstTime();
+    void CmFileSave();
+    void CmEditClear();
+
+    // Standings, tie-breaker and knock-out (engine/).
+    void BerekenStand();
+    void BerekenPloegScore();
+    void SorteerPoel(TPoel& Poel);
+    void TieBreaker(int aantal, TPoel& ploegen);
+    void CmToggleTieBreaker();
+    void CeToggleTieBreaker(TCommandEnabler& ce);
+
+    // Painting and the views (views/).
+    void Paint(bool erase, const TRect& rect) override;
+    void SetPen(TColor Kleur, int PenSize);
+    void SetBrush(TColor Kleur);
+    void CmShowStand();
+    void CmShowSchema();
+    void CmShowIntro();
+    void PrintStand();
+    void PrintWinnaar(int T);
+    void PrintWedstrijdRegel(int i, int x, int y);
+    void PrintSchema();
+    void PrintIntro();
+    void TekenKaart();
+    void TekenLogos();
+    void PrintTeamInfo();
+
+    // Time zones (views/ and dialogs/).
+    void CmUtcMin7();
+    void CmUtcMin6();
+    void CmUtcMin5();
+    void CmUtcMin4();
+    void CmUtcPlus1();
+    void CmUtcPlus2();
+    void CmUtcPlus3();
+    void CmTimeZoneOther();
+
+    // Team pages (views/).
+    void CmTeamNederland();
+    void CmTeamPortugal();
+    void CmTeamBulgarije();
+    void CmTeamKroatie();
+    void CmTeamTsjechie();
+    void CmTeamDenemarken();
+    void CmTeamEngeland();
+    void CmTeamFrankrijk();
+    void CmTeamDuitsland();
+    void CmTeamItalie();
+    void CmTeamRoemenie();
+    void CmTeamRusland();
+    void CmTeamSchotland();
+    void CmTeamSpanje();
+    void CmTeamZwitserland();
+    void CmTeamTurkije();
+    void CmPrintPrevious();
+
+    // Result entry (dialogs/).
+    void EvLButtonDown(unsigned modKeys, TPoint& pt);
+    void CmEditResult();
+
+    // Command table, closing, help and about (app/).
+    bool Find(TEventInfo& eventInfo) override;
+    bool CanClose() override;
+    void CmFileExit();
+    void CmHelp();
+    void CmAbout();
+
+    // Where the results file is written; tests replace the file operations to
+    // make each step of a save fail in turn.
+    void SetFileOps(const FileOps& ops) { fileOps_ = &ops; }
+
+    std::optional<TPen> Pen;
+    std::optional<TBrush> Brush;
+    std::int32_t PenSize = 0;
+    std::int32_t MoetSaven = 0;
+    std::int32_t FirstTime = 1;
+    std::int32_t ShowTieBreaker = 0;
+    std::int32_t TeamToShow = 0;
+    TPoel PoelA{};
+    TPoel PoelB{};
+    TPoel PoelC{};
+    TPoel PoelD{};
+    std::int32_t WedstrijdNummer = 0;
+    std::int32_t SchermType = 0;
+    std::int32_t TimeZone = 200;
+    TColor Kleur;
+    std::array<Game, kMatches> Wedstrijd{};
+    std::array<Team, kTeams> Ploeg{};
+
+private:
+    void BerekenKnockOut();
+    void ReportTieBreakerMatch(const Game& g);
+    void ShowTeam(int team);
+    void SetTimeZone(int offset);
+
+    const FileOps* fileOps_;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "data/game.h"
+#include "data/tables.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <sys/types.h>
+#include <vector>
+
+// korvel.dat: three bytes per match in match order (score1, score2, gespeeld),
+// each the low eight bits of its field; 93 bytes, nothing else.
+inline constexpr const char* kResultsFile = "korvel.dat";
+inline constexpr std::size_t kRecordSize = 3;
+inline constexpr std::size_t kResultsFileSize = kRecordSize * kMatches;
+
+using ResultBytes = std::array<std::uint8_t, kResultsFileSize>;
+
+ResultBytes EncodeResults(const std::array<Game, kMatches>& games);
+
+// Stores every whole record the bytes hold into the matches' results and leaves
+// the rest as they are; bytes after the last record are ignored. Returns the
+// number of records stored.
+int DecodeResults(std::span<const std::uint8_t> bytes, std::array<Game, kMatches>& games);
+
+// The file-system calls a save makes, so that tests can make each one fail.
+struct FileOps {
+    int (*open)(const char* path, int flags, mode_t mode);
+    ssize_t (*write)(int fd, const void* data, std::size_t size);
+    int (*fsync)(int fd);
+    int (*close)(int fd);
+    int (*rename)(const char* from, const char* to);
+    int (*unlink)(const char* path);
+
+    static const FileOps& Posix();
+};
+
+// The temporary file a save writes before it replaces the results file.
+inline constexpr const char* kResultsTempSuffix = ".tmp";
+
+// Replaces the file at path with bytes, or leaves it exactly as it was: the bytes
+// go to a temporary file beside it, which is synced and renamed over the file only
+// when every step succeeded. On failure the temporary file is removed.
+bool WriteFileAtomically(const char* path, std::span<const std::uint8_t> bytes,
+                         const FileOps& ops = FileOps::Posix());
+
+// The first max bytes of a file, or nothing when it cannot be opened.
+std::optional<std::vector<std::uint8_t>> ReadFileHead(const char* path, std::size_t max);

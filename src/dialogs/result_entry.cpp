@@ -1,0 +1,49 @@
+#include "data/draw_window.h"
+#include "dialogs/hit_test.h"
+#include "dialogs/number_text.h"
+#include "dialogs/result_dlg.h"
+#include "dialogs/templates.h"
+#include "views/kickoff.h"
+
+#include <string>
+
+void TDrawWindow::EvLButtonDown(unsigned, TPoint& pt) {
+    if (SchermType != 1)
+        return;
+    const int i = MatchAt(pt);
+    if (i < 0)
+        return;
+    WedstrijdNummer = i;
+    CmEditResult();
+    Invalidate();
+}
+
+void TDrawWindow::CmEditResult() {
+    Game& g = Wedstrijd[WedstrijdNummer];
+    ResultDlgTB tb;
+    CopyToField(tb.datum, std::to_string(g.datum));
+    // Offsets far outside a day give longer texts than the field holds; they are cut.
+    CopyToField(tb.tijd, KickOffText(g.tijd, TimeZone));
+    CopyToField(tb.stadion, stadion[g.stadion]);
+    CopyToField(tb.ploeg1, landnaam[g.ploeg1]);
+    CopyToField(tb.ploeg2, landnaam[g.ploeg2]);
+    CopyToField(tb.score1, std::to_string(g.score1));
+    CopyToField(tb.score2, std::to_string(g.score2));
+
+    int result;
+    {
+        ResultDlg dialog(&tb, this, kResultDialog, nullptr);
+        result = dialog.Execute();
+    }
+    if (result == IDCANCEL)
+        return;
+
+    g.score1 = TextToNumber(FieldText(tb.score1));
+    g.score2 = TextToNumber(FieldText(tb.score2));
+    g.gespeeld = 1;
+    if (SchermType == 0)
+        Invalidate();
+    if (WedstrijdNummer < kFinal)
+        WedstrijdNummer += 1;
+    MoetSaven = 1;
+}

@@ -1,0 +1,17 @@
+#include "dialogs/tzone_dlg.h"
+
+#include "dialogs/templates.h"
+
+TZoneDlg::TZoneDlg(std::span<char> tb, TWindow* parent, int resId, TModule*)
+    : TDialog(parent, *FindTemplate(resId)) {
+    tZONE = BindEdit(101, 6);
+    CopyToField(buffer, FieldText(tb));
+    SetTransferBuffer(tb);
+}
+
+TZoneDlg::~TZoneDlg() = default;
+
+void TZoneDlg::SetupWindow() {
+    TDialog::SetupWindow();
+    tZONE->SetText(FieldText(buffer));
+}

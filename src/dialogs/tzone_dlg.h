@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/dialog.h"
+
+#include <array>
+#include <span>
+
+class TModule;
+
+// The free time-zone dialog, template 521: one edit field of at most 5 characters.
+class TZoneDlg : public TDialog {
+public:
+    TZoneDlg(std::span<char> tb, TWindow* parent, int resId, TModule* module);
+    ~TZoneDlg() override;
+    void SetupWindow() override;
+
+private:
+    std::array<char, 6> buffer{};
+    TEdit* tZONE;
+};

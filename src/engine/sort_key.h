@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+
+// Points first, then goal difference, then goals scored. The terms are added in
+// 32-bit arithmetic that wraps rather than traps, as the program has always
+// computed them: outside a goal difference of -49..49 or 100 goals the goal terms
+// can outweigh points, and that order is then the one the tables show.
+constexpr std::int32_t SortKey(std::int32_t punten, std::int32_t voor, std::int32_t tegen) {
+    const auto wrap = [](std::int64_t v) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v)));
+    };
+    const std::int32_t diff = wrap(std::int64_t{voor} - tegen);
+    return wrap(std::int64_t{punten} * 10000 + std::int64_t{diff} * 100 + voor);
+}

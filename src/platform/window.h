@@ -1,0 +1,143 @@
+#pragma once
+
+#include "platform/color.h"
+#include "platform/gdi.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+class TDialog;
+
+// Message box styles and answers, with the values the program has always used.
+inline constexpr unsigned MB_OK = 0x00;
+inline constexpr unsigned MB_OKCANCEL = 0x01;
+inline constexpr unsigned MB_YESNO = 0x04;
+inline constexpr unsigned MB_BUTTONMASK = 0x0F;
+inline constexpr unsigned MB_ICONSTOP = 0x10;
+inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
+inline constexpr unsigned MB_ICONINFORMATION = 0x40;
+inline constexpr unsigned MB_ICONMASK = 0xF0;
+
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+// The help viewer's "show the contents" command.
+inline constexpr unsigned HELP_CONTENTS = 3;
+
+// Everything a window needs from the windowing toolkit apart from drawing
+// primitives. The Qt implementation runs the program; the recording one lets
+// the tests drive the program without a display.
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+    // Modal; returns IDOK, IDCANCEL, IDYES or IDNO.
+    virtual int MessageBox(std::string_view text, std::string_view caption, unsigned style) = 0;
+    virtual void MessageBeep() = 0;
+    // Invalidate the whole client area with erasing; the toolkit renders once, later.
+    virtual void Invalidate() = 0;
+    // Ends the message loop; the status becomes the process exit status.
+    virtual void PostQuitMessage(int status) = 0;
+    // Runs the dialog modally; returns IDOK or IDCANCEL.
+    virtual int ExecuteDialog(TDialog& dialog) = 0;
+    virtual std::unique_ptr<Surface> OpenClientSurface() = 0;
+    // Shows the contents of a help file; a missing file is the viewer's to report.
+    virtual void ShowHelp(std::string_view file) = 0;
+};
+
+// Checks and enables a menu item or button while the toolkit updates it.
+class TCommandEnabler {
+public:
+    enum { Unchecked = 0, Checked = 1, Indeterminate = 2 };
+    explicit TCommandEnabler(int id) : id_(id) {}
+    int GetId() const { return id_; }
+    void Enable(bool enable = true) { enabled_ = enable; }
+    void SetCheck(int state) { check_ = state; }
+    bool IsEnabled() const { return enabled_; }
+    int GetCheck() const { return check_; }
+
+private:
+    int id_;
+    bool enabled_ = true;
+    int check_ = Unchecked;
+};
+
+enum class TMsg { LButtonDown, Command, CommandEnable };
+
+// The arguments a response-table handler may take.
+struct TEventArgs {
+    unsigned modKeys = 0;
+    TPoint point;
+    TCommandEnabler* enabler = nullptr;
+};
+
+class TWindow;
+using TResponseThunk = void (*)(TWindow&, TEventArgs&);
+
+struct TResponseEntry {
+    TMsg msg;
+    int id;  // command id; 0 for window messages
+    TResponseThunk thunk;
+};
+
+// What a window's response table is asked for; Find fills in the entry.
+struct TEventInfo {
+    TMsg msg;
+    int id = 0;
+    const TResponseEntry* entry = nullptr;
+};
+
+class TWindow {
+public:
+    explicit TWindow(TWindow* parent = nullptr, const char* title = nullptr);
+    virtual ~TWindow();
+    TWindow(const TWindow&) = delete;
+    TWindow& operator=(const TWindow&) = delete;
+
+    // Draws the whole client area; erase and rect are informational.
+    virtual void Paint(bool erase, const TRect& rect);
+    // Asked before the frame closes by any way other than a quit request.
+    virtual bool CanClose();
+    // Looks an event up in the window's response table; false when it has none.
+    virtual bool Find(TEventInfo& eventInfo);
+
+    // Routing used by the toolkit; each returns false when no handler exists.
+    bool HandleCommand(int id);
+    bool HandleCommandEnable(TCommandEnabler& enabler);
+    bool HandleLButtonDown(unsigned modKeys, TPoint point);
+
+    int MessageBox(const char* text, const char* caption, unsigned style = MB_OK);
+    void MessageBeep();
+    void Invalidate();
+    void PostQuitMessage(int status);
+    void WinHelp(const char* helpFile, unsigned command, unsigned long data);
+
+    WindowHost* Host() const { return host_; }
+    void SetHost(WindowHost* host) { host_ = host; }
+    TWindow* Parent() const { return parent_; }
+    const std::string& Title() const { return title_; }
+
+private:
+    TWindow* parent_;
+    std::string title_;
+    WindowHost* host_ = nullptr;
+};
+
+// Response-table thunks: a table entry names a member function of a concrete
+// window class and is still a constant expression.
+template <class W, void (W::*Handler)()>
+void CommandThunk(TWindow& window, TEventArgs&) {
+    (static_cast<W&>(window).*Handler)();
+}
+
+template <class W, void (W::*Handler)(TCommandEnabler&)>
+void EnablerThunk(TWindow& window, TEventArgs& args) {
+    (static_cast<W&>(window).*Handler)(*args.enabler);
+}
+
+template <class W, void (W::*Handler)(unsigned, TPoint&)>
+void MouseThunk(TWindow& window, TEventArgs& args) {
+    (static_cast<W&>(window).*Handler)(args.modKeys, args.point);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "data/game.h"
+
+#include <string>
+
+// "+3 (4-1)", "+0 (0-0)", or " -2 (1-3)" with a leading blank for a negative
+// goal difference.
+std::string GoalText(const Team& team);

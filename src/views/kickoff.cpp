@@ -1,0 +1,19 @@
+#include "views/kickoff.h"
+
+std::string KickOffText(std::int32_t tijd, std::int32_t timeZone) {
+    // 64-bit throughout: the offset comes from free text and may be any 32-bit value.
+    const std::int64_t h = tijd / 100;
+    const std::int64_t m = tijd % 100;
+    const std::int64_t zh = timeZone / 100;
+    const std::int64_t zm = timeZone % 100;
+    std::int64_t local = 60 * (h + zh) + m + zm;
+    const char* suffix = "";
+    if (local > 1440) {
+        local -= 1440;
+        suffix = "+";
+    } else if (local < 0) {
+        local += 1440;
+        suffix = "-";
+    }
+    return std::to_string(100 * (local / 60) + local % 60) + suffix;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// A kick-off time stored in UTC (hours * 100 + minutes) as shown in the user's
+// time zone (same notation; negative offsets have negative hours and minutes):
+// hours * 100 + minutes without leading zeros or separator, then "+" when the
+// local time falls on the next day and "-" when on the previous day. One day of
+// roll-over at most; offsets far outside a day give times outside 0..2400, shown
+// as computed.
+std::string KickOffText(std::int32_t tijd, std::int32_t timeZone);

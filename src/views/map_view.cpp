@@ -1,0 +1,66 @@
+#include "data/draw_window.h"
+#include "views/colours.h"
+#include "views/pictures.h"
+
+namespace {
+
+// A stadium's marker: a line from its city on the map to its label.
+struct StadiumLabel {
+    int stadium;
+    TPoint city;
+    TPoint lineEnd;
+    TPoint text;
+};
+
+constexpr StadiumLabel kLabels[] = {
+    {4, {350, 211}, {200, 110}, {50, 100}}, {5, {341, 212}, {200, 160}, {50, 150}},
+    {7, {366, 227}, {200, 210}, {50, 200}}, {1, {358, 243}, {200, 260}, {50, 250}},
+    {3, {364, 169}, {450, 110}, {450, 100}}, {2, {363, 203}, {450, 160}, {450, 150}},
+    {6, {368, 214}, {450, 210}, {450, 200}}, {0, {393, 271}, {450, 260}, {450, 250}},
+};
+
+constexpr TRect kFlagFrames[4] = {
+    {48, 28, 218, 62},
+    {422, 28, 592, 62},
+    {48, 298, 218, 332},
+    {422, 298, 592, 332},
+};
+
+constexpr int kFlagStep = 42;
+
+}  // namespace
+
+void TDrawWindow::PrintIntro() {
+    TClientDC dc(*this);
+    TekenKaart();
+
+    for (const StadiumLabel& label : kLabels) {
+        dc.MoveTo(label.city.x, label.city.y);
+        dc.LineTo(label.lineEnd.x, label.lineEnd.y);
+        dc.TextOut(label.text.x, label.text.y, stadion[label.stadium]);
+    }
+
+    SetPen(kLightGrey, 1);
+    dc.SelectObject(*Pen);
+    SetBrush(kLightGrey);
+    dc.SelectObject(*Brush);
+    for (const TRect& frame : kFlagFrames)
+        dc.Rectangle(frame.left, frame.top, frame.right, frame.bottom);
+
+    for (int i = 0; i < kTeams; ++i) {
+        const int g = GroupOf(i);
+        const int xoff = g % 2 == 0 ? 50 : 424;
+        const int yoff = g < 2 ? 30 : 300;
+        dc.CopyBitmap(hVlag[i], xoff + (i % 4) * kFlagStep, yoff);
+    }
+}
+
+void TDrawWindow::TekenKaart() {
+    TClientDC dc(*this);
+    dc.CopyBitmap(hUKMap, 195, 50);
+}
+
+void TDrawWindow::TekenLogos() {
+    TClientDC dc(*this);
+    dc.CopyBitmap(hLOGO, 300, 70);
+}

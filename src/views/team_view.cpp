@@ -1,0 +1,147 @@
+#include "data/draw_window.h"
+#include "views/colours.h"
+#include "views/goal_text.h"
+#include "views/kickoff.h"
+#include "views/pictures.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kRowHeight = 16;
+
+// The teams that have won the championship before under their present names.
+constexpr bool FormerChampion(int team) {
+    return team == 2 || team == 4 || team == 7 || team == 10 || team == 12;
+}
+
+constexpr const char* kGroupHeadings[4] = {"Group A", "Group B", "Group C", "Group D"};
+
+const char* StageHeading(int match) {
+    if (match >= 24 && match <= 27)
+        return "Quarter finals";
+    if (match == 28 || match == 29)
+        return "Semi finals";
+    if (match == 30)
+        return "Final";
+    return nullptr;
+}
+
+}  // namespace
+
+void TDrawWindow::PrintTeamInfo() {
+    TClientDC dc(*this);
+    BerekenStand();
+    const int T = TeamToShow;
+    if (T < 0 || T >= kTeams)
+        return;  // only the team commands set it, always to a team
+
+    SetPen(kLightGrey, 1);
+    dc.SelectObject(*Pen);
+    SetBrush(kLightGrey);
+    dc.SelectObject(*Brush);
+    dc.Rectangle(30, 18, 74, 52);
+    dc.CopyBitmap(hVlag[T], 32, 20);
+    if (FormerChampion(T))
+        dc.CopyBitmap(hCUPKLEIN, 0, 10);
+    dc.TextOut(80, 20, landnaam[T]);
+
+    dc.SetTextColor(TColor::LtBlue);
+    dc.TextOut(20, 70, "First round matches");
+    dc.SetTextColor(TColor::Black);
+    int y = 86;
+    for (int i = 0; i < kMatches; ++i) {
+        const Game& g = Wedstrijd[i];
+        if (g.ploeg1 != T && g.ploeg2 != T)
+            continue;
+        if (const char* heading = StageHeading(i)) {
+            y += kRowHeight;
+            dc.SetTextColor(TColor::LtBlue);
+            dc.TextOut(20, y, heading);
+            dc.SetTextColor(TColor::Black);
+            y += kRowHeight;
+        }
+        dc.SetTextColor(TColor::Black);
+        dc.TextOut(20, y, std::to_string(g.datum));
+        dc.TextOut(45, y, KickOffText(g.tijd, TimeZone));
+        dc.SetTextColor(g.ploeg1 == T ? TColor::LtRed : TColor::Black);
+        dc.TextOut(90, y, landnaam[g.ploeg1]);
+        dc.SetTextColor(TColor::Black);
+        dc.TextOut(200, y, "-");
+        dc.SetTextColor(g.ploeg2 == T ? TColor::LtRed : TColor::Black);
+        dc.TextOut(210, y, landnaam[g.ploeg2]);
+        dc.SetTextColor(TColor::Black);
+        if (g.gespeeld == 1) {
+            dc.TextOut(190, y, std::to_string(g.score1));
+            dc.TextOut(310, y, std::to_string(g.score2));
+        }
+        y += kRowHeight;
+    }
+
+    const int group = GroupOf(T);
+    const TPoel* groups[4] = {&PoelA, &PoelB, &PoelC, &PoelD};
+    const TPoel Poel = *groups[group];
+    dc.SetTextColor(kGroupColour[group]);
+    dc.TextOut(340, 70, kGroupHeadings[group]);
+    y = 86;
+    for (int j = 0; j < 4; ++j) {
+        const int k = Poel[j];
+        const Team& team = Ploeg[k];
+        dc.SetTextColor(k == T ? TColor::LtRed : TColor::Black);
+        dc.TextOut(340, y, landnaam[k]);
+        dc.TextOut(440, y, std::to_string(team.gespeeld));
+        dc.TextOut(460, y, std::to_string(team.gewonnen));
+        dc.TextOut(480, y, std::to_string(team.gelijk));
+        dc.TextOut(500, y, std::to_string(team.verloren));
+        dc.TextOut(520, y, std::to_string(team.punten));
+        dc.TextOut(540, y, GoalText(team));
+        y += kRowHeight;
+    }
+
+    dc.SetTextColor(TColor::LtBlue);
+    dc.TextOut(160, 20, "Previous best:");
+    dc.SetTextColor(TColor::Black);
+    dc.TextOut(260, 20, ToerBest[T]);
+    dc.SetTextColor(TColor::LtBlue);
+    dc.TextOut(160, 38, "Qualified as:");
+    dc.SetTextColor(TColor::Black);
+    dc.TextOut(260, 38, Qualif[T]);
+}
+
+void TDrawWindow::ShowTeam(int team) {
+    TeamToShow = team;
+    SchermType = 3;
+    Invalidate();
+}
+
+void TDrawWindow::CmTeamNederland() { ShowTeam(2); }
+void TDrawWindow::CmTeamPortugal() { ShowTeam(13); }
+void TDrawWindow::CmTeamBulgarije() { ShowTeam(5); }
+void TDrawWindow::CmTeamKroatie() { ShowTeam(15); }
+void TDrawWindow::CmTeamTsjechie() { ShowTeam(9); }
+void TDrawWindow::CmTeamDenemarken() { ShowTeam(12); }
+void TDrawWindow::CmTeamEngeland() { ShowTeam(0); }
+void TDrawWindow::CmTeamFrankrijk() { ShowTeam(7); }
+void TDrawWindow::CmTeamDuitsland() { ShowTeam(8); }
+void TDrawWindow::CmTeamItalie() { ShowTeam(10); }
+void TDrawWindow::CmTeamRoemenie() { ShowTeam(6); }
+void TDrawWindow::CmTeamRusland() { ShowTeam(11); }
+void TDrawWindow::CmTeamSchotland() { ShowTeam(3); }
+void TDrawWindow::CmTeamSpanje() { ShowTeam(4); }
+void TDrawWindow::CmTeamZwitserland() { ShowTeam(1); }
+void TDrawWindow::CmTeamTurkije() { ShowTeam(14); }
+
+void TDrawWindow::CmPrintPrevious() {
+    MessageBox("1960: Sovjet Union\n"
+               "1964: Spain\n"
+               "1968: Italy\n"
+               "1972: West Germany\n"
+               "1976: Czechoslovakia\n"
+               "1980: West Germany\n"
+               "1984: France\n"
+               "1988: The Netherlands\n"
+               "1992: Danmark\n"
+               "\n"
+               "All previous winners qualified\n",
+               "Previous Winners", MB_OK | MB_ICONINFORMATION);
+}
