@@ -10,7 +10,7 @@ bool ConfirmExit(TWindow& window) {
     return window.MessageBox(kExitQuestion, "Exit Korvel", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
-}  // namespace
+} // namespace
 
 bool TDrawWindow::CanClose() { return MoetSaven != 1 || ConfirmExit(*this); }
 

@@ -7,8 +7,7 @@ namespace {
 
 using W = TDrawWindow;
 
-template <void (W::*Handler)()>
-constexpr TResponseEntry Command(int id) {
+template <void (W::*Handler)()> constexpr TResponseEntry Command(int id) {
     return {TMsg::Command, id, &CommandThunk<W, Handler>};
 }
 
@@ -54,7 +53,7 @@ constexpr std::array kResponseTable{
                    &EnablerThunk<W, &W::CeToggleTieBreaker>},
 };
 
-}  // namespace
+} // namespace
 
 bool TDrawWindow::Find(TEventInfo& eventInfo) {
     for (const TResponseEntry& entry : kResponseTable) {

@@ -3,6 +3,6 @@
 #include "platform/frame.h"
 
 class TDrawApp : public TApplication {
-public:
+  public:
     void InitMainWindow() override;
 };

@@ -31,14 +31,22 @@ constexpr MenuItem kShowMenu[] = {
 
 // Alphabetical by English name, unlike the buttons, which follow the groups.
 constexpr MenuItem kTeamsMenu[] = {
-    Item("Bulgaria", CM_TEAMBULGARIJE),     Item("Croatia", CM_TEAMKROATIE),
-    Item("Czech Republic", CM_TEAMTSJECHIE), Item("Danmark", CM_TEAMDENEMARKEN),
-    Item("England", CM_TEAMENGELAND),       Item("France", CM_TEAMFRANKRIJK),
-    Item("Germany", CM_TEAMDUITSLAND),      Item("Italy", CM_TEAMITALIE),
-    Item("Netherlands", CM_TEAMNEDERLAND),  Item("Portugal", CM_TEAMPORTUGAL),
-    Item("Romenia", CM_TEAMROEMENIE),       Item("Russia", CM_TEAMRUSLAND),
-    Item("Scotland", CM_TEAMSCHOTLAND),     Item("Spain", CM_TEAMSPANJE),
-    Item("Switzerland", CM_TEAMZWITSERLAND), Item("Turkey", CM_TEAMTURKIJE),
+    Item("Bulgaria", CM_TEAMBULGARIJE),
+    Item("Croatia", CM_TEAMKROATIE),
+    Item("Czech Republic", CM_TEAMTSJECHIE),
+    Item("Danmark", CM_TEAMDENEMARKEN),
+    Item("England", CM_TEAMENGELAND),
+    Item("France", CM_TEAMFRANKRIJK),
+    Item("Germany", CM_TEAMDUITSLAND),
+    Item("Italy", CM_TEAMITALIE),
+    Item("Netherlands", CM_TEAMNEDERLAND),
+    Item("Portugal", CM_TEAMPORTUGAL),
+    Item("Romenia", CM_TEAMROEMENIE),
+    Item("Russia", CM_TEAMRUSLAND),
+    Item("Scotland", CM_TEAMSCHOTLAND),
+    Item("Spain", CM_TEAMSPANJE),
+    Item("Switzerland", CM_TEAMZWITSERLAND),
+    Item("Turkey", CM_TEAMTURKIJE),
     Separator(),
     Item("Previous winners", CM_PRINTPREVIOUS),
 };
@@ -68,11 +76,9 @@ constexpr MenuItem kHelpMenu[] = {
 };
 
 constexpr MenuItem kMenuBar[] = {
-    Popup("&File", kFileMenu),      Separator(), Popup("&Edit", kEditMenu),
-    Separator(),                    Popup("&Show", kShowMenu),
-    Separator(),                    Popup("&Teams", kTeamsMenu),
-    Separator(),                    Popup("&Configure", kConfigureMenu),
-    Separator(),                    Popup("&Help", kHelpMenu),
+    Popup("&File", kFileMenu),           Separator(), Popup("&Edit", kEditMenu),   Separator(),
+    Popup("&Show", kShowMenu),           Separator(), Popup("&Teams", kTeamsMenu), Separator(),
+    Popup("&Configure", kConfigureMenu), Separator(), Popup("&Help", kHelpMenu),
 };
 
 constexpr HintString kHints[] = {
@@ -127,7 +133,7 @@ constexpr TGadget kButtonBar[] = {
     TSeparatorGadget(kGap),     Button(CM_HELP),          Button(CM_ABOUT),
 };
 
-}  // namespace
+} // namespace
 
 std::span<const MenuItem> MainMenu() { return kMenuBar; }
 std::span<const HintString> HintStrings() { return kHints; }

@@ -16,7 +16,7 @@ using TPoel = std::array<std::int32_t, 4>;
 // them: the state and the results file in data/, the standings in engine/, the
 // views in views/, result entry in dialogs/, the command table in app/.
 class TDrawWindow : public TWindow {
-public:
+  public:
     explicit TDrawWindow(TWindow* parent);
     ~TDrawWindow() override;
 
@@ -114,7 +114,7 @@ public:
     std::array<Game, kMatches> Wedstrijd{};
     std::array<Team, kTeams> Ploeg{};
 
-private:
+  private:
     void BerekenKnockOut();
     void ReportTieBreakerMatch(const Game& g);
     void ShowTeam(int team);

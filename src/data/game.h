@@ -11,7 +11,7 @@ struct Game {
     std::int32_t ploeg2 = 0;
     std::int32_t score1 = 0;
     std::int32_t score2 = 0;
-    std::int32_t gespeeld = 0;  // exactly 1 means the match has a result
+    std::int32_t gespeeld = 0; // exactly 1 means the match has a result
 };
 
 // One team's group-stage figures, recomputed from the results at every paint.

@@ -2,20 +2,19 @@
 
 namespace {
 
-constexpr const char* kWelcomeText =
-    "Korvel - European Championship 1996\n"
-    "\n"
-    "This program can be used during or before the\n"
-    "European Championschip Tournament soccer\n"
-    "played in England between june 8 and june 30 1996\n"
-    "\n"
-    "Read the README.TXT file and help for instructions\n"
-    "\n"
-    "Time zone's are in daylight savings (summertime)\n"
-    "Default = Central European (UTC + 2)\n"
-    "Use Configure|Timezone to change\n";
+constexpr const char* kWelcomeText = "Korvel - European Championship 1996\n"
+                                     "\n"
+                                     "This program can be used during or before the\n"
+                                     "European Championschip Tournament soccer\n"
+                                     "played in England between june 8 and june 30 1996\n"
+                                     "\n"
+                                     "Read the README.TXT file and help for instructions\n"
+                                     "\n"
+                                     "Time zone's are in daylight savings (summertime)\n"
+                                     "Default = Central European (UTC + 2)\n"
+                                     "Use Configure|Timezone to change\n";
 
-}  // namespace
+} // namespace
 
 void TDrawWindow::DoFirstTime() {
     if (const auto bytes = ReadFileHead(kResultsFile, kResultsFileSize)) {

@@ -56,7 +56,7 @@ void SyncDirectoryOf(const std::string& path) {
     }
 }
 
-}  // namespace
+} // namespace
 
 const FileOps& FileOps::Posix() {
     static const FileOps ops{&PosixOpen, &::write, &::fsync, &::close, &::rename, &::unlink};
@@ -70,7 +70,8 @@ bool WriteFileAtomically(const char* path, std::span<const std::uint8_t> bytes,
     // it exclusively and without following links keeps the save from writing
     // through a link planted in its place.
     ops.unlink(temp.c_str());
-    const int fd = ops.open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int fd =
+        ops.open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
     bool ok = WriteAll(ops, fd, bytes) && ops.fsync(fd) == 0;

@@ -1,9 +1,9 @@
 #include "data/tables.h"
 
 const std::array<std::string_view, kTeams + 1> landnaam = {
-    "England", "Switzerland", "Netherlands", "Scotland", "Spain",  "Bulgaria",
+    "England", "Switzerland", "Netherlands", "Scotland",   "Spain", "Bulgaria",
     "Romenia", "France",      "Germany",     "Czech Rep.", "Italy", "Russia",
-    "Danmark", "Portugal",    "Turkey",      "Croatia",  "",
+    "Danmark", "Portugal",    "Turkey",      "Croatia",    "",
 };
 
 const std::array<std::string_view, kTeams> Qualif = {
@@ -45,21 +45,44 @@ const std::array<std::string_view, kTeams> ToerBest = {
 };
 
 const std::array<std::string_view, kStadiums> stadion = {
-    "Wembley, Londen",          "Villa Park, Birmingham",  "Elland Road, Leeds",
+    "Wembley, Londen",           "Villa Park, Birmingham",   "Elland Road, Leeds",
     "St. James Park, Newcastle", "Old Tratford, Manchester", "Anfield Road, Liverpool",
-    "Hillsborough, Sheffield",  "City Ground, Nottingham",
+    "Hillsborough, Sheffield",   "City Ground, Nottingham",
 };
 
+// clang-format off
 const std::array<ScheduleRow, kMatches> schema = {{
-    {8, 1400, 0, 0, 1},     {9, 1330, 2, 4, 5},     {9, 1600, 4, 8, 9},
-    {9, 1830, 6, 12, 13},   {10, 1530, 1, 2, 3},    {10, 1830, 3, 6, 7},
-    {11, 1530, 5, 10, 11},  {11, 1830, 7, 14, 15},  {13, 1530, 3, 5, 6},
-    {13, 1830, 1, 1, 2},    {14, 1530, 7, 13, 14},  {14, 1830, 5, 9, 10},
-    {15, 1415, 0, 3, 0},    {15, 1700, 2, 7, 4},    {16, 1400, 4, 11, 8},
-    {16, 1700, 6, 15, 12},  {18, 1530, 3, 7, 5},    {18, 1530, 2, 6, 4},
-    {18, 1830, 1, 3, 1},    {18, 1830, 0, 2, 0},    {19, 1530, 7, 15, 13},
-    {19, 1530, 6, 14, 12},  {19, 1830, 5, 11, 9},   {19, 1830, 4, 10, 8},
-    {22, 1400, 0, 16, 16},  {22, 1730, 5, 16, 16},  {23, 1400, 4, 16, 16},
-    {23, 1730, 1, 16, 16},  {26, 1500, 4, 16, 16},  {26, 1830, 0, 16, 16},
-    {30, 1800, 0, 16, 16},
+    // datum, tijd, stadion, ploeg1, ploeg2
+    { 8, 1400, 0,  0,  1},  // 0
+    { 9, 1330, 2,  4,  5},  // 1
+    { 9, 1600, 4,  8,  9},  // 2
+    { 9, 1830, 6, 12, 13},  // 3
+    {10, 1530, 1,  2,  3},  // 4
+    {10, 1830, 3,  6,  7},  // 5
+    {11, 1530, 5, 10, 11},  // 6
+    {11, 1830, 7, 14, 15},  // 7
+    {13, 1530, 3,  5,  6},  // 8
+    {13, 1830, 1,  1,  2},  // 9
+    {14, 1530, 7, 13, 14},  // 10
+    {14, 1830, 5,  9, 10},  // 11
+    {15, 1415, 0,  3,  0},  // 12
+    {15, 1700, 2,  7,  4},  // 13
+    {16, 1400, 4, 11,  8},  // 14
+    {16, 1700, 6, 15, 12},  // 15
+    {18, 1530, 3,  7,  5},  // 16
+    {18, 1530, 2,  6,  4},  // 17
+    {18, 1830, 1,  3,  1},  // 18
+    {18, 1830, 0,  2,  0},  // 19
+    {19, 1530, 7, 15, 13},  // 20
+    {19, 1530, 6, 14, 12},  // 21
+    {19, 1830, 5, 11,  9},  // 22
+    {19, 1830, 4, 10,  8},  // 23
+    {22, 1400, 0, 16, 16},  // 24
+    {22, 1730, 5, 16, 16},  // 25
+    {23, 1400, 4, 16, 16},  // 26
+    {23, 1730, 1, 16, 16},  // 27
+    {26, 1500, 4, 16, 16},  // 28
+    {26, 1830, 0, 16, 16},  // 29
+    {30, 1800, 0, 16, 16},  // 30
 }};
+// clang-format on

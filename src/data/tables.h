@@ -4,7 +4,7 @@
 #include <string_view>
 
 inline constexpr int kTeams = 16;
-inline constexpr int kNoTeam = 16;  // a knock-out team not yet known
+inline constexpr int kNoTeam = 16; // a knock-out team not yet known
 inline constexpr int kMatches = 31;
 inline constexpr int kGroupMatches = 24;
 inline constexpr int kFinal = 30;
@@ -22,10 +22,10 @@ extern const std::array<std::string_view, kStadiums> stadion;
 
 // One row of the fixed schedule.
 struct ScheduleRow {
-    int datum;    // day of June 1996
-    int tijd;     // kick-off, UTC, hours * 100 + minutes
-    int stadion;  // stadium index
-    int ploeg1;   // team indices; 16 for knock-out matches
+    int datum;   // day of June 1996
+    int tijd;    // kick-off, UTC, hours * 100 + minutes
+    int stadion; // stadium index
+    int ploeg1;  // team indices; 16 for knock-out matches
     int ploeg2;
 };
 

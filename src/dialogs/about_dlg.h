@@ -12,12 +12,12 @@ inline constexpr const char* kVersionText = " 1.0 (Windows 95)";
 
 // The about box, template 400.
 class AboutDlg : public TDialog {
-public:
+  public:
     AboutDlg(const char* tb, TWindow* parent, int resId, TModule* module);
     ~AboutDlg() override;
     void SetupWindow() override;
 
-private:
+  private:
     std::array<char, 40> buffer{};
     TStatic* tVERSION = nullptr;
 };

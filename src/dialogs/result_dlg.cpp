@@ -9,12 +9,11 @@ ResultDlgTB::ResultDlgTB() : score1{}, score2{}, datum{}, tijd{}, stadion{}, plo
 
 namespace {
 
-template <std::size_t N>
-void CopyField(std::array<char, N>& to, const char (&from)[N]) {
+template <std::size_t N> void CopyField(std::array<char, N>& to, const char (&from)[N]) {
     CopyToField(to, FieldText(from));
 }
 
-}  // namespace
+} // namespace
 
 ResultDlg::ResultDlg(ResultDlgTB* tb, TWindow* parent, int resId, TModule*)
     : TDialog(parent, *FindTemplate(resId)) {

@@ -21,14 +21,14 @@ struct ResultDlgTB {
 
 // The result dialog, template 300.
 class ResultDlg : public TDialog {
-public:
+  public:
     ResultDlg(ResultDlgTB* tb, TWindow* parent, int resId, TModule* module);
     void SetupWindow() override;
     // A score is kept in one byte of the results file, so only 0..255 comes back
     // from a save unchanged; anything else is refused with a message.
     bool CanClose() override;
 
-private:
+  private:
     std::array<char, 4> datum{};
     std::array<char, 6> tijd{};
     std::array<char, 40> stadion{};

@@ -5,18 +5,12 @@ namespace {
 using K = ControlKind;
 
 constexpr DialogControl kResultControls[] = {
-    {301, K::Static, "00", 15, 10, 10, 10},
-    {-1, K::Static, "june", 30, 10, 15, 10},
-    {302, K::Static, "0000", 55, 10, 20, 10},
-    {303, K::Static, "Text", 15, 30, 170, 10},
-    {304, K::Static, "Denemarken", 15, 60, 45, 10},
-    {-1, K::Static, "-", 70, 60, 5, 10},
-    {305, K::Static, "Text", 75, 60, 45, 10},
-    {306, K::Edit, "0", 125, 60, 20, 10},
-    {-1, K::Static, "-", 150, 60, 5, 10},
-    {307, K::Edit, "0", 160, 60, 20, 10},
-    {1, K::DefaultButton, "OK", 30, 95, 50, 15},
-    {2, K::Button, "Cancel", 110, 95, 50, 15},
+    {301, K::Static, "00", 15, 10, 10, 10},         {-1, K::Static, "june", 30, 10, 15, 10},
+    {302, K::Static, "0000", 55, 10, 20, 10},       {303, K::Static, "Text", 15, 30, 170, 10},
+    {304, K::Static, "Denemarken", 15, 60, 45, 10}, {-1, K::Static, "-", 70, 60, 5, 10},
+    {305, K::Static, "Text", 75, 60, 45, 10},       {306, K::Edit, "0", 125, 60, 20, 10},
+    {-1, K::Static, "-", 150, 60, 5, 10},           {307, K::Edit, "0", 160, 60, 20, 10},
+    {1, K::DefaultButton, "OK", 30, 95, 50, 15},    {2, K::Button, "Cancel", 110, 95, 50, 15},
     {-1, K::Static, "hour", 75, 10, 20, 10},
 };
 
@@ -44,14 +38,14 @@ constexpr DialogControl kTimeZoneControls[] = {
     {2, K::Button, "Cancel", 110, 95, 50, 15},
 };
 
-constexpr DialogTemplate kResult{kResultDialog, "Enter match result", "MS Sans Serif", 8,
-                                 6, 15, 194, 119, kResultControls};
-constexpr DialogTemplate kAbout{kAboutDialog, "About Korvel", "MS Sans Serif", 8,
-                                80, 50, 200, 120, kAboutControls};
-constexpr DialogTemplate kTimeZone{kTimeZoneDialog, "Enter your time zone", "MS Sans Serif", 8,
-                                   0, 0, 194, 119, kTimeZoneControls};
+constexpr DialogTemplate kResult{
+    kResultDialog, "Enter match result", "MS Sans Serif", 8, 6, 15, 194, 119, kResultControls};
+constexpr DialogTemplate kAbout{kAboutDialog, "About Korvel", "MS Sans Serif", 8, 80, 50, 200,
+                                120,          kAboutControls};
+constexpr DialogTemplate kTimeZone{
+    kTimeZoneDialog, "Enter your time zone", "MS Sans Serif", 8, 0, 0, 194, 119, kTimeZoneControls};
 
-}  // namespace
+} // namespace
 
 const DialogTemplate& ResultTemplate() { return kResult; }
 const DialogTemplate& AboutTemplate() { return kAbout; }

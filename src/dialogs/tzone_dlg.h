@@ -9,12 +9,12 @@ class TModule;
 
 // The free time-zone dialog, template 521: one edit field of at most 5 characters.
 class TZoneDlg : public TDialog {
-public:
+  public:
     TZoneDlg(std::span<char> tb, TWindow* parent, int resId, TModule* module);
     ~TZoneDlg() override;
     void SetupWindow() override;
 
-private:
+  private:
     std::array<char, 6> buffer{};
     TEdit* tZONE;
 };

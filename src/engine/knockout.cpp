@@ -1,5 +1,5 @@
-#include "data/draw_window.h"
 #include "engine/knockout.h"
+#include "data/draw_window.h"
 
 void TDrawWindow::BerekenKnockOut() {
     auto pair = [&](int match, int first, int second) {

@@ -8,13 +8,19 @@
 #include <string_view>
 #include <vector>
 
-enum class ControlKind { Static, Edit, Button, DefaultButton, Icon };
+enum class ControlKind {
+    Static,
+    Edit,
+    Button,
+    DefaultButton,
+    Icon
+};
 
 // One control of a dialog template, in dialog units.
 struct DialogControl {
-    int id;  // -1 for fixed labels
+    int id; // -1 for fixed labels
     ControlKind kind;
-    std::string_view text;  // for an icon: unused, the icon resource is the id
+    std::string_view text; // for an icon: unused, the icon resource is the id
     int x, y, w, h;
 };
 
@@ -36,7 +42,7 @@ class TDialog;
 // A control bound to a dialog: its text, and how many characters a transfer
 // moves (the terminating zero included).
 class TControl {
-public:
+  public:
     TControl(int id, int textLen) : id_(id), textLen_(textLen) {}
     virtual ~TControl() = default;
     int Id() const { return id_; }
@@ -45,7 +51,7 @@ public:
     virtual void SetText(std::string_view text) { text_ = text; }
     virtual bool TakesPartInTransfer() const { return false; }
 
-private:
+  private:
     int id_;
     int textLen_;
     std::string text_;
@@ -53,7 +59,7 @@ private:
 
 // An edit field holds at most TextLen() - 1 characters, as a limited edit does.
 class TEdit : public TControl {
-public:
+  public:
     using TControl::TControl;
     void SetText(std::string_view text) override;
     int MaxChars() const { return TextLen() - 1; }
@@ -61,7 +67,7 @@ public:
 };
 
 class TStatic : public TControl {
-public:
+  public:
     using TControl::TControl;
 };
 
@@ -69,7 +75,7 @@ public:
 // the transfer buffer in the order they were bound; each occupies its text length
 // in the buffer. The buffer is copied into the fields at set-up and back only on OK.
 class TDialog {
-public:
+  public:
     TDialog(TWindow* parent, const DialogTemplate& dialogTemplate);
     virtual ~TDialog();
     TDialog(const TDialog&) = delete;
@@ -94,13 +100,13 @@ public:
     // Copies the edit fields into the transfer buffer; called after CanClose agreed.
     void TransferFromControls();
 
-protected:
+  protected:
     TEdit* BindEdit(int id, int textLen);
     TStatic* BindStatic(int id, int textLen);
     void SetTransferBuffer(std::span<char> buffer) { transfer_ = buffer; }
     void TransferToControls();
 
-private:
+  private:
     TWindow* parent_;
     const DialogTemplate& template_;
     std::vector<std::unique_ptr<TControl>> controls_;

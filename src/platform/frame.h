@@ -10,11 +10,15 @@
 
 // A menu as the resources describe it: "&" marks the mnemonic letter.
 struct MenuItem {
-    enum Kind { Command, Separator, Popup };
+    enum Kind {
+        Command,
+        Separator,
+        Popup
+    };
     Kind kind;
     std::string_view text;
-    int id;  // command id; 0 for separators and popups
-    std::span<const MenuItem> items;  // a popup's items
+    int id;                          // command id; 0 for separators and popups
+    std::span<const MenuItem> items; // a popup's items
 };
 
 // A string table entry: the status-bar hint of the command with the same id.
@@ -24,19 +28,27 @@ struct HintString {
 };
 
 struct Accelerator {
-    enum Modifier { None = 0, Alt = 1, Ctrl = 2, Shift = 4 };
-    int functionKey;  // F1 = 1 ... F12 = 12
+    enum Modifier {
+        None = 0,
+        Alt = 1,
+        Ctrl = 2,
+        Shift = 4
+    };
+    int functionKey; // F1 = 1 ... F12 = 12
     unsigned modifiers;
     int commandId;
 };
 
 // One slot of the button bar: a button whose glyph has the command's id, or a gap.
 struct TGadget {
-    enum Kind { Button, Separator };
+    enum Kind {
+        Button,
+        Separator
+    };
     Kind kind;
-    int glyphId;    // bitmap resource of a button
-    int commandId;  // command a button sends
-    int size;       // width of a separator in pixels
+    int glyphId;   // bitmap resource of a button
+    int commandId; // command a button sends
+    int size;      // width of a separator in pixels
 };
 
 constexpr TGadget TButtonGadget(int glyphId, int commandId) {
@@ -50,15 +62,19 @@ struct TStatusBar {
 };
 
 class TControlBar {
-public:
-    enum HintMode { NoHints, PressHints, EnterHints };
+  public:
+    enum HintMode {
+        NoHints,
+        PressHints,
+        EnterHints
+    };
     void Insert(const TGadget& gadget) { gadgets_.push_back(gadget); }
     void SetHintMode(HintMode mode) { hintMode_ = mode; }
     std::span<const TGadget> Gadgets() const { return gadgets_; }
     HintMode GetHintMode() const { return hintMode_; }
     int fontPointSize = 10;
 
-private:
+  private:
     std::vector<TGadget> gadgets_;
     HintMode hintMode_ = PressHints;
 };
@@ -66,18 +82,29 @@ private:
 // The frame window: title, icon, menu, bars and the client window. The toolkit
 // turns this description into a real window when the application runs.
 class TDecoratedFrame {
-public:
-    enum Location { Top, Bottom };
+  public:
+    enum Location {
+        Top,
+        Bottom
+    };
 
     TDecoratedFrame(TWindow* parent, std::string_view title, std::unique_ptr<TWindow> client,
                     bool trackMenuSelection);
 
     void SetIcon(int resId) { iconId_ = resId; }
-    void Insert(TStatusBar bar, Location) { statusBar_ = bar; hasStatusBar_ = true; }
-    void Insert(TControlBar bar, Location) { controlBar_ = std::move(bar); hasControlBar_ = true; }
+    void Insert(TStatusBar bar, Location) {
+        statusBar_ = bar;
+        hasStatusBar_ = true;
+    }
+    void Insert(TControlBar bar, Location) {
+        controlBar_ = std::move(bar);
+        hasControlBar_ = true;
+    }
     void AssignMenu(std::span<const MenuItem> menu) { menu_ = menu; }
     void SetHints(std::span<const HintString> hints) { hints_ = hints; }
-    void SetAccelerators(std::span<const Accelerator> accelerators) { accelerators_ = accelerators; }
+    void SetAccelerators(std::span<const Accelerator> accelerators) {
+        accelerators_ = accelerators;
+    }
 
     const std::string& Title() const { return title_; }
     TWindow& Client() const { return *client_; }
@@ -90,7 +117,7 @@ public:
     // The hint of a command, or empty when it has none.
     std::string_view Hint(int id) const;
 
-private:
+  private:
     std::string title_;
     std::unique_ptr<TWindow> client_;
     bool trackMenuSelection_;
@@ -108,7 +135,7 @@ private:
 // message loop until a quit request or the frame closes, and returns the exit status.
 // Run is defined by the toolkit implementation that the program links.
 class TApplication {
-public:
+  public:
     virtual ~TApplication();
     int Run();
     virtual void InitMainWindow() = 0;
@@ -116,6 +143,6 @@ public:
     void SetMainWindow(std::unique_ptr<TDecoratedFrame> frame) { frame_ = std::move(frame); }
     TDecoratedFrame* GetMainWindow() const { return frame_.get(); }
 
-private:
+  private:
     std::unique_ptr<TDecoratedFrame> frame_;
 };

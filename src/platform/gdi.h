@@ -34,7 +34,7 @@ TBitmap LoadBitmap(int resId);
 // What a toolkit implementation draws with. A fresh surface is in the default state:
 // black text on an opaque white background, a black pen one pixel wide, a white brush.
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
     virtual void SetTextColor(TColor color) = 0;
     // Top-left corner of the first character cell at (x, y), on an opaque white background.
@@ -53,7 +53,7 @@ public:
 // A drawing surface on a window's client area for the length of one drawing routine.
 // Without a toolkit attached to the window it draws nothing.
 class TClientDC {
-public:
+  public:
     explicit TClientDC(TWindow& window);
     ~TClientDC();
     TClientDC(const TClientDC&) = delete;
@@ -69,7 +69,7 @@ public:
     void SelectObject(const TBrush& brush);
     void CopyBitmap(const TBitmap& bitmap, int x, int y);
 
-private:
+  private:
     std::unique_ptr<Surface> surface_;
     TColor textColor_ = TColor::Black;
 };

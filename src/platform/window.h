@@ -31,7 +31,7 @@ inline constexpr unsigned HELP_CONTENTS = 3;
 // primitives. The Qt implementation runs the program; the recording one lets
 // the tests drive the program without a display.
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
     // Modal; returns IDOK, IDCANCEL, IDYES or IDNO.
     virtual int MessageBox(std::string_view text, std::string_view caption, unsigned style) = 0;
@@ -49,8 +49,12 @@ public:
 
 // Checks and enables a menu item or button while the toolkit updates it.
 class TCommandEnabler {
-public:
-    enum { Unchecked = 0, Checked = 1, Indeterminate = 2 };
+  public:
+    enum {
+        Unchecked = 0,
+        Checked = 1,
+        Indeterminate = 2
+    };
     explicit TCommandEnabler(int id) : id_(id) {}
     int GetId() const { return id_; }
     void Enable(bool enable = true) { enabled_ = enable; }
@@ -58,13 +62,17 @@ public:
     bool IsEnabled() const { return enabled_; }
     int GetCheck() const { return check_; }
 
-private:
+  private:
     int id_;
     bool enabled_ = true;
     int check_ = Unchecked;
 };
 
-enum class TMsg { LButtonDown, Command, CommandEnable };
+enum class TMsg {
+    LButtonDown,
+    Command,
+    CommandEnable
+};
 
 // The arguments a response-table handler may take.
 struct TEventArgs {
@@ -78,7 +86,7 @@ using TResponseThunk = void (*)(TWindow&, TEventArgs&);
 
 struct TResponseEntry {
     TMsg msg;
-    int id;  // command id; 0 for window messages
+    int id; // command id; 0 for window messages
     TResponseThunk thunk;
 };
 
@@ -90,7 +98,7 @@ struct TEventInfo {
 };
 
 class TWindow {
-public:
+  public:
     explicit TWindow(TWindow* parent = nullptr, const char* title = nullptr);
     virtual ~TWindow();
     TWindow(const TWindow&) = delete;
@@ -119,7 +127,7 @@ public:
     TWindow* Parent() const { return parent_; }
     const std::string& Title() const { return title_; }
 
-private:
+  private:
     TWindow* parent_;
     std::string title_;
     WindowHost* host_ = nullptr;
@@ -127,8 +135,7 @@ private:
 
 // Response-table thunks: a table entry names a member function of a concrete
 // window class and is still a constant expression.
-template <class W, void (W::*Handler)()>
-void CommandThunk(TWindow& window, TEventArgs&) {
+template <class W, void (W::*Handler)()> void CommandThunk(TWindow& window, TEventArgs&) {
     (static_cast<W&>(window).*Handler)();
 }
 

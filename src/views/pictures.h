@@ -10,7 +10,7 @@ inline constexpr int kMapBitmap = 500;
 inline constexpr int kLogoBitmap = 502;
 inline constexpr int kTrophyBitmap = 503;
 inline constexpr int kSmallCupBitmap = 520;
-inline constexpr int kFirstFlagBitmap = 601;  // + team index
+inline constexpr int kFirstFlagBitmap = 601; // + team index
 
 // The pictures the views copy, loaded once at start-up and kept for the run.
 extern TBitmap hUKMap;

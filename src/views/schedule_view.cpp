@@ -5,7 +5,7 @@ namespace {
 constexpr int kLineHeight = 15;
 constexpr int kRightColumn = 340;
 
-}  // namespace
+} // namespace
 
 void TDrawWindow::PrintSchema() {
     TClientDC dc(*this);

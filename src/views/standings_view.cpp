@@ -27,9 +27,9 @@ constexpr int kRowHeight = 16;
 struct TreeSlot {
     int x, y;
     int match;
-    bool first;  // ploeg1 or ploeg2
+    bool first; // ploeg1 or ploeg2
     TColor colour;
-    int feeder;  // match that must be played first, or -1
+    int feeder; // match that must be played first, or -1
 };
 
 constexpr TreeSlot kQuarterFinalists[] = {
@@ -40,9 +40,9 @@ constexpr TreeSlot kQuarterFinalists[] = {
 };
 
 constexpr TreeSlot kLaterRounds[] = {
-    {140, 270, 29, true, TColor::Black, 24},  {140, 290, 29, false, TColor::Black, 26},
-    {400, 270, 28, true, TColor::Black, 25},  {400, 290, 28, false, TColor::Black, 27},
-    {220, 320, 30, true, TColor::Black, 29},  {340, 320, 30, false, TColor::Black, 28},
+    {140, 270, 29, true, TColor::Black, 24}, {140, 290, 29, false, TColor::Black, 26},
+    {400, 270, 28, true, TColor::Black, 25}, {400, 290, 28, false, TColor::Black, 27},
+    {220, 320, 30, true, TColor::Black, 29}, {340, 320, 30, false, TColor::Black, 28},
 };
 
 void Polyline(TClientDC& dc, std::initializer_list<TPoint> points) {
@@ -52,7 +52,7 @@ void Polyline(TClientDC& dc, std::initializer_list<TPoint> points) {
         dc.LineTo(p->x, p->y);
 }
 
-}  // namespace
+} // namespace
 
 void TDrawWindow::PrintStand() {
     TClientDC dc(*this);
@@ -124,7 +124,7 @@ void TDrawWindow::PrintStand() {
 
 void TDrawWindow::PrintWinnaar(int T) {
     if (T < 0 || T >= kTeams)
-        return;  // only a known team can have won the final
+        return; // only a known team can have won the final
     TClientDC dc(*this);
     SetPen(kWhite, 1);
     dc.SelectObject(*Pen);

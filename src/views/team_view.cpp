@@ -27,14 +27,14 @@ const char* StageHeading(int match) {
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 void TDrawWindow::PrintTeamInfo() {
     TClientDC dc(*this);
     BerekenStand();
     const int T = TeamToShow;
     if (T < 0 || T >= kTeams)
-        return;  // only the team commands set it, always to a team
+        return; // only the team commands set it, always to a team
 
     SetPen(kLightGrey, 1);
     dc.SelectObject(*Pen);

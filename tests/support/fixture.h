@@ -8,7 +8,7 @@
 // A main window on the recording toolkit. A box or dialog the test did not script
 // fails the test.
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     WindowTest() {
         host.onUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
         host.Attach(window);

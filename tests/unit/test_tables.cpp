@@ -34,4 +34,4 @@ TEST(Schedule, KickOffsAreValidClockTimesInJune) {
 
 TEST(Tables, UnknownTeamHasTheEmptyName) { EXPECT_EQ(landnaam[kNoTeam], ""); }
 
-}  // namespace
+} // namespace

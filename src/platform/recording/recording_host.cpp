@@ -3,7 +3,7 @@
 namespace {
 
 class RecordingSurface : public Surface {
-public:
+  public:
     explicit RecordingSurface(RecordingHost& host) : host_(host) { ++host_.openSurfaces; }
     ~RecordingSurface() override { --host_.openSurfaces; }
 
@@ -59,7 +59,7 @@ public:
         host_.ops.push_back(std::move(op));
     }
 
-private:
+  private:
     RecordingHost& host_;
     TColor textColor_ = TColor::Black;
     TPen pen_{TColor::Black, 1};
@@ -67,7 +67,7 @@ private:
     TPoint current_;
 };
 
-}  // namespace
+} // namespace
 
 void RecordingHost::ExpectBox(std::string caption, int answer) {
     script_.push_back(Step{true, std::move(caption), answer, {}});
@@ -148,7 +148,7 @@ const DrawOp* RecordingHost::TextAt(int x, int y) const {
     const DrawOp* found = nullptr;
     for (const DrawOp& op : ops)
         if (op.kind == DrawOp::Text && op.x == x && op.y == y)
-            found = &op;  // the last one drawn is the one that shows
+            found = &op; // the last one drawn is the one that shows
     return found;
 }
 

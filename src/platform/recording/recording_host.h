@@ -11,14 +11,19 @@
 
 // One drawing operation as a test sees it.
 struct DrawOp {
-    enum Kind { Text, Line, Rect, Bitmap };
+    enum Kind {
+        Text,
+        Line,
+        Rect,
+        Bitmap
+    };
     Kind kind = Text;
-    int x = 0, y = 0;    // text and bitmap position, line start, rectangle left-top
-    int x2 = 0, y2 = 0;  // line end, rectangle right-bottom
+    int x = 0, y = 0;   // text and bitmap position, line start, rectangle left-top
+    int x2 = 0, y2 = 0; // line end, rectangle right-bottom
     std::string text;
-    TColor color;        // text colour, or the pen colour of a line or rectangle
+    TColor color; // text colour, or the pen colour of a line or rectangle
     int penWidth = 0;
-    TColor brush;        // fill of a rectangle
+    TColor brush; // fill of a rectangle
     int bitmapId = 0;
 };
 
@@ -30,7 +35,7 @@ struct ShownBox {
 
 struct ShownDialog {
     int resId;
-    std::map<int, std::string> texts;  // every control with an id, after set-up
+    std::map<int, std::string> texts; // every control with an id, after set-up
 };
 
 // The toolkit for tests: records every drawing operation and answers message
@@ -38,11 +43,11 @@ struct ShownDialog {
 // reported through onUnexpected (tests wire it to a test failure) and answered
 // with Cancel or No.
 class RecordingHost : public WindowHost {
-public:
+  public:
     struct DialogAnswer {
         int resId;
-        std::map<int, std::string> typed;  // edit id -> text the user types
-        int button;                         // IDOK or IDCANCEL
+        std::map<int, std::string> typed; // edit id -> text the user types
+        int button;                       // IDOK or IDCANCEL
     };
 
     void Attach(TWindow& window) { window.SetHost(this); }
@@ -72,7 +77,7 @@ public:
     std::vector<std::string> helpFiles;
     int beeps = 0;
     int invalidations = 0;
-    int openSurfaces = 0;  // surfaces not yet released
+    int openSurfaces = 0; // surfaces not yet released
     // Order of boxes and beeps, for tests that care about it ("beep", "box:<caption>").
     std::vector<std::string> events;
 
@@ -83,7 +88,7 @@ public:
     const DrawOp* TextAt(int x, int y) const;
     std::vector<DrawOp> Of(DrawOp::Kind kind) const;
 
-private:
+  private:
     struct Step {
         bool isBox;
         std::string caption;

@@ -1,0 +1,35 @@
+# Shared by the scripts: package installation and the environment Qt wants.
+# shellcheck shell=bash
+
+KORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# What building Korvel needs, and what running it needs on top of the build.
+KORVEL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
+                       fonts-dejavu-core)
+KORVEL_TEST_PACKAGES=(googletest libgtest-dev xvfb xauth xdotool x11-utils clang-format)
+
+# Installs the Debian packages that are not installed yet; does nothing when all are.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Qt warns when XDG_RUNTIME_DIR is unset, as it is under CI and over ssh.
+ensure_runtime_dir() {
+    if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "${XDG_RUNTIME_DIR}" ]; then
+        XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/korvel-runtime.XXXXXX")
+        chmod 700 "$XDG_RUNTIME_DIR"
+        export XDG_RUNTIME_DIR
+    fi
+}
