@@ -1,0 +1,184 @@
+#include "support/fixture.h"
+#include "views/pictures.h"
+
+#include <string>
+
+namespace {
+
+constexpr TColor kOlive{128, 128, 0};
+constexpr TColor kLtRed{255, 0, 0};
+constexpr TColor kLtBlue{0, 0, 255};
+constexpr TColor kGreen{0, 128, 0};
+constexpr TColor kBlack{0, 0, 0};
+
+std::string Rgb(TColor c) {
+    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
+}
+
+class ViewMatchLine : public WindowTest {
+protected:
+    std::string Shown(int x, int y) const {
+        const DrawOp* op = host.TextAt(x, y);
+        return op ? op->text : "<nothing drawn>";
+    }
+
+    void SetUp() override {
+        LoadPictures();
+        window.FirstTime = 0;
+    }
+
+    // The time column of match 0's line with the given stored kick-off and offset.
+    std::string TimeText(int tijd, int timeZone) {
+        window.Wedstrijd[0].tijd = tijd;
+        window.TimeZone = timeZone;
+        host.ops.clear();
+        window.PrintWedstrijdRegel(0, 0, 0);
+        return Shown(25, 0);
+    }
+};
+
+TEST_F(ViewMatchLine, KickOffIsShiftedByTheOffsetWithOneDayOfRollOver) {
+    struct Case {
+        int tijd, timeZone;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {1400, 200, "1600"},   {1400, -700, "700"},   {1400, -130, "1230"},
+        {1400, 1000, "2400"},  {1400, 1100, "100+"},  {1330, -700, "630"},
+        {1400, -400, "1000"},  {1330, -130, "1200"},  {1415, -130, "1245"},
+        {1330, 130, "1500"},   {1800, 1000, "400+"},  {1400, -1500, "2300-"},
+        {1400, 5000, "4000+"}, {1400, -1400, "0"},    {1800, 600, "2400"},
+        {1400, 1001, "1+"},    {700, -701, "2359-"},  {1530, 0, "1530"},
+        {1830, 600, "30+"},    {1400, -430, "930"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TimeText(c.tijd, c.timeZone), c.shown)
+            << "kick-off " << c.tijd << " with offset " << c.timeZone;
+    }
+}
+
+TEST_F(ViewMatchLine, LineHasItsColumnsRelativeToItsOriginAndScoresOnlyWhenPlayed) {
+    window.PrintWedstrijdRegel(0, 100, 50);
+    struct Piece {
+        int dx;
+        const char* text;
+    };
+    const Piece unplayed[] = {
+        {0, "8"}, {25, "1600"}, {70, "England"}, {180, "-"}, {190, "Switzerland"},
+    };
+    for (const Piece& p : unplayed) {
+        EXPECT_EQ(Shown(100 + p.dx, 50), p.text) << "column " << p.dx;
+    }
+    EXPECT_EQ(host.TextAt(270, 50), nullptr) << "no score before a result";
+    EXPECT_EQ(host.TextAt(390, 50), nullptr) << "no score before a result";
+
+    Result(0, 3, 2);
+    host.ops.clear();
+    window.PrintWedstrijdRegel(0, 100, 50);
+    EXPECT_EQ(Shown(270, 50), "3");
+    EXPECT_EQ(Shown(390, 50), "2");
+    EXPECT_EQ(Shown(280, 50), "-");
+}
+
+TEST_F(ViewMatchLine, ResultOfZeroZeroIsShownAsScores) {
+    Result(7, 0, 0);
+    window.PrintWedstrijdRegel(7, 0, 0);
+    EXPECT_EQ(Shown(170, 0), "0");
+    EXPECT_EQ(Shown(290, 0), "0");
+}
+
+TEST_F(ViewMatchLine, WholeLineWearsItsGroupColourOrBlackInTheKnockOut) {
+    // The group of each group match, in schedule order.
+    const char groups[] = "ABCDABCDBADCABCDBBAADDCC";
+    const TColor colourOf[4] = {kOlive, kLtRed, kLtBlue, kGreen};
+    for (int i = 0; i < 31; ++i) {
+        SCOPED_TRACE("match " + std::to_string(i));
+        Result(i, 1, 2);
+        host.ops.clear();
+        window.PrintWedstrijdRegel(i, 0, 0);
+        const TColor expected = i < 24 ? colourOf[groups[i] - 'A'] : kBlack;
+        const auto texts = host.Of(DrawOp::Text);
+        ASSERT_EQ(texts.size(), 7u);  // day, time, two names, dash, two scores
+        for (const DrawOp& op : texts) {
+            EXPECT_EQ(Rgb(op.color), Rgb(expected)) << "\"" << op.text << "\"";
+        }
+    }
+}
+
+TEST_F(ViewMatchLine, KnockOutMatchWithoutKnownTeamsShowsDayTimeAndDashOnly) {
+    // A fresh window has not computed the pairings yet: the final has no teams.
+    window.PrintWedstrijdRegel(30, 340, 165);
+    EXPECT_EQ(Shown(340, 165), "30");
+    EXPECT_EQ(Shown(365, 165), "2000");
+    EXPECT_EQ(Shown(520, 165), "-");
+    for (int dx : {70, 190})
+        if (const DrawOp* name = host.TextAt(340 + dx, 165)) {
+            EXPECT_EQ(name->text, "") << "column " << dx;
+        }
+    for (const DrawOp& op : host.Of(DrawOp::Text)) {
+        EXPECT_EQ(Rgb(op.color), Rgb(kBlack));
+    }
+}
+
+class ViewTimeZone : public WindowTest {
+protected:
+    void SetUp() override { window.FirstTime = 0; }
+};
+
+TEST_F(ViewTimeZone, FixedZoneCommandsSetTheirOffsetAndRepaint) {
+    struct Case {
+        int id, offset;
+    };
+    const Case cases[] = {{128, 100},  {129, 200},  {130, 300}, {131, -700},
+                          {132, -600}, {133, -500}, {134, -400}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("command " + std::to_string(c.id));
+        window.TimeZone = 12345;
+        const int before = host.invalidations;
+        ASSERT_TRUE(window.HandleCommand(c.id));
+        EXPECT_EQ(window.TimeZone, c.offset);
+        EXPECT_EQ(host.invalidations, before + 1);
+        EXPECT_EQ(window.MoetSaven, 0) << "an offset is not a result";
+    }
+}
+
+TEST_F(ViewTimeZone, OtherZoneDialogReadsTheTypedTextAsANumber) {
+    struct Case {
+        const char* what;
+        std::map<int, std::string> typed;
+        int button;
+        int offset;
+    };
+    const Case cases[] = {
+        {"untouched OK sets UTC", {}, IDOK, 0},
+        {"minus an hour and a half", {{101, "-130"}}, IDOK, -130},
+        {"letters", {{101, "abc"}}, IDOK, 0},
+        {"hours and minutes with a colon", {{101, "5:30"}}, IDOK, 5},
+        {"explicit plus sign", {{101, "+1200"}}, IDOK, 1200},
+        {"at most five characters are typed", {{101, "-123456"}}, IDOK, -1234},
+        {"cancel keeps the offset", {{101, "300"}}, IDCANCEL, 345},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        window.TimeZone = 345;
+        host.dialogs.clear();
+        const int before = host.invalidations;
+        host.ExpectDialog({521, c.typed, c.button});
+        ASSERT_TRUE(window.HandleCommand(135));
+        ASSERT_EQ(host.dialogs.size(), 1u);
+        EXPECT_EQ(host.dialogs[0].texts[101], "0") << "opens with 0, not the current offset";
+        EXPECT_EQ(window.TimeZone, c.offset);
+        EXPECT_EQ(host.invalidations, before + 1) << "repaints after OK and Cancel alike";
+        EXPECT_EQ(window.MoetSaven, 0);
+    }
+}
+
+TEST_F(ViewTimeZone, OffsetChangeLeavesUnsavedResultsMarked) {
+    window.MoetSaven = 1;
+    ASSERT_TRUE(window.HandleCommand(131));
+    host.ExpectDialog({521, {{101, "100"}}, IDOK});
+    ASSERT_TRUE(window.HandleCommand(135));
+    EXPECT_EQ(window.MoetSaven, 1);
+}
+
+}  // namespace
