@@ -1,0 +1,120 @@
+#include "platform/qt/canvas.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr QRgb kWhite = 0xffffffff;
+
+// Enough for every text of every view in a few colours; past it the cells are drawn afresh.
+constexpr std::size_t kMaxTextCells = 4096;
+
+QSize AtLeastMinimum(QSize size) {
+    return size.expandedTo(QSize(Canvas::kMinWidth, Canvas::kMinHeight));
+}
+
+} // namespace
+
+Canvas::Canvas(QSize size) : image_(AtLeastMinimum(size), QImage::Format_RGB32) {
+    image_.fill(kWhite);
+}
+
+bool Canvas::Grow(QSize atLeast) {
+    const QSize wanted = AtLeastMinimum(atLeast).expandedTo(image_.size());
+    if (wanted == image_.size())
+        return false;
+    EndPainting();
+    image_ = QImage(wanted, QImage::Format_RGB32);
+    image_.fill(kWhite);
+    drawn_ = QRect();
+    return true;
+}
+
+void Canvas::Clear() {
+    if (drawn_.isEmpty())
+        return;
+    Painter().fillRect(drawn_, QColor(kWhite));
+    drawn_ = QRect();
+}
+
+void Canvas::EndPainting() {
+    if (painter_.isActive())
+        painter_.end();
+}
+
+QPainter& Canvas::Painter() {
+    if (!painter_.isActive()) {
+        painter_.begin(&image_);
+        // Pixel-exact drawing: the views place every line and box on whole pixels.
+        painter_.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform, false);
+    }
+    return painter_;
+}
+
+void Canvas::Fill(const QRect& rect, QRgb colour) {
+    const QRect clipped = rect & image_.rect();
+    if (clipped.isEmpty())
+        return;
+    Painter().fillRect(clipped, QColor(colour));
+    Touch(clipped);
+}
+
+const QImage& Canvas::TextCell(std::string_view text, QRgb colour) {
+    key_.resize(sizeof colour);
+    std::memcpy(key_.data(), &colour, sizeof colour);
+    key_.append(text);
+    if (auto found = textCells_.find(key_); found != textCells_.end())
+        return found->second;
+
+    if (textCells_.size() >= kMaxTextCells)
+        textCells_.clear();
+    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFontMetrics& metrics = font_.metrics;
+    QImage cell(std::max(1, metrics.horizontalAdvance(string)), metrics.height(),
+                QImage::Format_RGB32);
+    cell.fill(kWhite);
+    {
+        QPainter painter(&cell);
+        painter.setFont(font_.font);
+        painter.setPen(QColor(colour));
+        painter.drawText(QPoint(0, metrics.ascent()), string);
+    }
+    return textCells_.emplace(key_, std::move(cell)).first->second;
+}
+
+void Canvas::Text(QPoint topLeft, std::string_view text, QRgb colour) {
+    if (text.empty())
+        return;
+    Picture(topLeft, TextCell(text, colour));
+}
+
+void Canvas::Points(std::span<const QPoint> points, QRgb colour) {
+    if (points.empty())
+        return;
+    QPainter& painter = Painter();
+    painter.setPen(QPen(QColor(colour), 1));
+    painter.drawPoints(points.data(), static_cast<int>(points.size()));
+    QRect bounds;
+    for (const QPoint& point : points)
+        bounds |= QRect(point, QSize(1, 1));
+    Touch(bounds & image_.rect());
+}
+
+void Canvas::Line(QPoint from, QPoint to, QRgb colour, int width) {
+    QPainter& painter = Painter();
+    QPen pen(QColor(colour), width);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    painter.drawLine(from, to);
+    const int margin = width;
+    Touch(QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin) & image_.rect());
+}
+
+void Canvas::Picture(QPoint topLeft, const QImage& picture) {
+    const QRect target = QRect(topLeft, picture.size()) & image_.rect();
+    if (target.isEmpty())
+        return;
+    Painter().drawImage(topLeft, picture);
+    Touch(target);
+}

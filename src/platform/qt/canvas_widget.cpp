@@ -1,0 +1,46 @@
+#include "platform/qt/canvas_widget.h"
+
+#include "platform/qt/qt_host.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+
+CanvasWidget::CanvasWidget(QtWindowHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+    setObjectName(QStringLiteral("canvas"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void CanvasWidget::paintEvent(QPaintEvent* event) {
+    const QImage& image = host_.GetCanvas().Image();
+    QPainter painter(this);
+    const QRect exposed = event->rect();
+    const QRect fromCanvas = exposed & image.rect();
+    if (!fromCanvas.isEmpty())
+        painter.drawImage(fromCanvas.topLeft(), image, fromCanvas);
+    // Beyond the canvas (only while it waits to grow) the window background shows.
+    for (const QRect& rest : QRegion(exposed).subtracted(QRegion(image.rect())))
+        painter.fillRect(rest, Qt::white);
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        host_.LeftButtonDown(event->position().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+void CanvasWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    host_.Resized(size());
+}
+
+void CanvasWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The client area is drawn for the first time when it first appears.
+    if (!shown_) {
+        shown_ = true;
+        host_.Invalidate();
+    }
+}

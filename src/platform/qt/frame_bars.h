@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/frame.h"
+
+#include <map>
+
+class QAction;
+class QMainWindow;
+class QMenuBar;
+class QStatusBar;
+class QToolBar;
+
+// The menu bar from the frame's menu: every command sends its id to the client, shows
+// its hint in the status bar while highlighted, and asks the client's command enablers
+// for its check mark and state each time its menu opens. The frame's accelerators
+// become shortcuts of their commands. Returns the command actions by id.
+std::map<int, QAction*> BuildMenuBar(QMenuBar& bar, const TDecoratedFrame& frame,
+                                     QStatusBar& status);
+
+// The button bar from the frame's control bar: a 20x20 glyph button per command,
+// fixed gaps for the separators.
+void BuildButtonBar(QToolBar& bar, const TDecoratedFrame& frame, QStatusBar& status);

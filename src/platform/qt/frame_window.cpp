@@ -1,0 +1,123 @@
+#include "platform/qt/frame_window.h"
+
+#include "platform/qt/canvas_widget.h"
+#include "platform/qt/frame_bars.h"
+#include "platform/qt/pictures.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+QSize ScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize();
+}
+
+QIcon FrameIcon(int iconId) {
+    QIcon icon;
+    const QString sizes[] = {PicturePath(iconId), PicturePath("icon-64"), PicturePath("icon-256")};
+    for (const QString& path : sizes)
+        if (QFile::exists(path))
+            icon.addFile(path);
+    return icon;
+}
+
+} // namespace
+
+class QtFrameWindow::MainWindow final : public QMainWindow {
+  public:
+    MainWindow(TDecoratedFrame& frame, QtWindowHost& host) : client_(frame.Client()) {
+        setObjectName(QStringLiteral("frame"));
+        setWindowTitle(QString::fromStdString(frame.Title()));
+        setWindowIcon(FrameIcon(frame.IconId()));
+        // The bars are fixed: no menu for hiding them.
+        setContextMenuPolicy(Qt::PreventContextMenu);
+
+        auto* status = new QStatusBar(this);
+        status->setObjectName(QStringLiteral("statusBar"));
+        setStatusBar(status);
+
+        auto* bar = new QMenuBar(this);
+        bar->setObjectName(QStringLiteral("menuBar"));
+        setMenuBar(bar);
+        commands_ = BuildMenuBar(*bar, frame, *status);
+
+        if (frame.ControlBar()) {
+            auto* buttons = new QToolBar(QStringLiteral("Buttons"), this);
+            buttons->setObjectName(QStringLiteral("buttonBar"));
+            buttons->setMovable(false);
+            buttons->setFloatable(false);
+            buttons->setIconSize(QSize(20, 20));
+            buttons->toggleViewAction()->setEnabled(false);
+            addToolBar(Qt::TopToolBarArea, buttons);
+            BuildButtonBar(*buttons, frame, *status);
+            buttons_ = buttons;
+        }
+
+        canvas_ = new CanvasWidget(host, this);
+        setCentralWidget(canvas_);
+    }
+
+    QToolBar* Buttons() const { return buttons_; }
+    QWidget* Canvas() const { return canvas_; }
+    QAction* Command(int id) const {
+        const auto found = commands_.find(id);
+        return found == commands_.end() ? nullptr : found->second;
+    }
+
+  protected:
+    // The close box asks the client; a quit request from the program ends the loop
+    // without coming here.
+    void closeEvent(QCloseEvent* event) override {
+        if (!client_.CanClose()) {
+            event->ignore();
+            return;
+        }
+        event->accept();
+        QCoreApplication::exit(0);
+    }
+
+  private:
+    TWindow& client_;
+    std::map<int, QAction*> commands_;
+    QToolBar* buttons_ = nullptr;
+    QWidget* canvas_ = nullptr;
+};
+
+QtFrameWindow::QtFrameWindow(TDecoratedFrame& frame)
+    : host_(frame.Client(), ScreenSize()), window_(std::make_unique<MainWindow>(frame, host_)) {
+    host_.Attach(window_->Canvas(), window_.get());
+}
+
+QtFrameWindow::~QtFrameWindow() = default;
+
+void QtFrameWindow::ShowMaximized() {
+    // Without a window manager showMaximized() alone leaves the window at its own size.
+    if (const QScreen* screen = window_->screen())
+        window_->setGeometry(screen->availableGeometry());
+    window_->showMaximized();
+    window_->activateWindow();
+}
+
+QMainWindow& QtFrameWindow::Window() const { return *window_; }
+QMenuBar* QtFrameWindow::MenuBar() const { return window_->menuBar(); }
+QToolBar* QtFrameWindow::ButtonBar() const { return window_->Buttons(); }
+QStatusBar* QtFrameWindow::StatusBar() const { return window_->statusBar(); }
+QWidget* QtFrameWindow::Canvas() const { return window_->Canvas(); }
+QAction* QtFrameWindow::MenuAction(int commandId) const { return window_->Command(commandId); }
+
+void QtFrameWindow::RunPendingRenders() {
+    // Each render may queue one more (the first paint does); a handful always suffices.
+    for (int i = 0; i < 8 && host_.RenderPending(); ++i)
+        host_.RenderNow();
+}

@@ -1,0 +1,212 @@
+#include "platform/qt/qt_host.h"
+
+#include "platform/dialog.h"
+#include "platform/qt/canvas_surface.h"
+#include "platform/qt/help_viewer.h"
+#include "platform/qt/template_dialog.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QWidget>
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon BoxIcon(unsigned style) {
+    switch (style & MB_ICONMASK) {
+    case MB_ICONSTOP:
+        return QMessageBox::Critical;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    case 0x20:
+        return QMessageBox::Question;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+struct BoxButton {
+    QMessageBox::StandardButton button;
+    int answer;
+};
+
+struct BoxButtons {
+    BoxButton first;
+    BoxButton second; // button NoButton when the box has one button
+    int escape;       // the answer when the box is closed without a button
+};
+
+BoxButtons ButtonsOf(unsigned style) {
+    switch (style & MB_BUTTONMASK) {
+    case MB_OKCANCEL:
+        return {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}, IDCANCEL};
+    case MB_YESNO:
+        return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, IDNO};
+    default:
+        return {{QMessageBox::Ok, IDOK}, {QMessageBox::NoButton, 0}, IDOK};
+    }
+}
+
+} // namespace
+
+QtWindowHost::QtWindowHost(TWindow& client, QSize screenSize)
+    : client_(client), canvas_(screenSize) {
+    client_.SetHost(this);
+}
+
+QtWindowHost::~QtWindowHost() {
+    if (client_.Host() == this)
+        client_.SetHost(nullptr);
+    canvas_.EndPainting();
+}
+
+void QtWindowHost::Attach(QWidget* canvasWidget, QWidget* frame) {
+    widget_ = canvasWidget;
+    frame_ = frame;
+}
+
+void QtWindowHost::Invalidate() {
+    pending_ = true;
+    if (!rendering_)
+        Post();
+}
+
+void QtWindowHost::Post() {
+    if (posted_ || !widget_)
+        return;
+    posted_ = true;
+    QMetaObject::invokeMethod(
+        widget_,
+        [this] {
+            posted_ = false;
+            RenderNow();
+        },
+        Qt::QueuedConnection);
+}
+
+void QtWindowHost::RenderNow() {
+    // A render in progress picks the request up when it ends.
+    if (rendering_ || !pending_)
+        return;
+    Render();
+}
+
+void QtWindowHost::Render() {
+    pending_ = false;
+    rendering_ = true;
+    ++renders_;
+    canvas_.Clear();
+    const QSize size = canvas_.Size();
+    client_.Paint(true, TRect{0, 0, size.width(), size.height()});
+    canvas_.EndPainting();
+    rendering_ = false;
+
+    if (grownDuringRender_.isValid()) {
+        const QSize wanted = grownDuringRender_;
+        grownDuringRender_ = QSize();
+        if (canvas_.Grow(wanted))
+            pending_ = true;
+    }
+    if (widget_)
+        widget_->update();
+    if (pending_)
+        Post();
+}
+
+void QtWindowHost::Resized(QSize size) {
+    if (rendering_) {
+        grownDuringRender_ = grownDuringRender_.expandedTo(size);
+        return;
+    }
+    if (canvas_.Grow(size))
+        Invalidate();
+}
+
+void QtWindowHost::LeftButtonDown(QPoint point) {
+    client_.HandleLButtonDown(0, TPoint{point.x(), point.y()});
+}
+
+std::unique_ptr<Surface> QtWindowHost::OpenClientSurface() {
+    return std::make_unique<CanvasSurface>(*this, canvas_);
+}
+
+void QtWindowHost::SurfaceClosed() {
+    // Drawing outside a render (a command drawing straight away) shows when its last
+    // surface closes; a render shows when it ends.
+    if (--openSurfaces_ == 0 && !rendering_ && canvas_.Painting()) {
+        canvas_.EndPainting();
+        if (widget_)
+            widget_->update();
+    }
+}
+
+void QtWindowHost::ShowPartialCanvas() {
+    if (!rendering_)
+        return;
+    canvas_.EndPainting();
+    if (widget_)
+        widget_->update();
+}
+
+QWidget* QtWindowHost::ModalParent() const {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return frame_;
+}
+
+// Without a window manager the keyboard focus stays on the root window when a modal
+// window closes, and the frame's menu keys would do nothing.
+void QtWindowHost::ReactivateAfterModal() {
+    QWidget* next = QApplication::activeModalWidget();
+    if (!next)
+        next = frame_;
+    if (next && next->isVisible())
+        next->activateWindow();
+}
+
+int QtWindowHost::MessageBox(std::string_view text, std::string_view caption, unsigned style) {
+    ShowPartialCanvas();
+    const BoxButtons buttons = ButtonsOf(style);
+    QMessageBox box(BoxIcon(style), FromUtf8(caption), FromUtf8(text), QMessageBox::NoButton,
+                    ModalParent());
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* first = box.addButton(buttons.first.button);
+    QPushButton* second = nullptr;
+    if (buttons.second.button != QMessageBox::NoButton)
+        second = box.addButton(buttons.second.button);
+    box.setDefaultButton(first);
+    box.setEscapeButton(second ? second : first);
+    box.exec();
+
+    int answer = buttons.escape;
+    if (box.clickedButton() == first)
+        answer = buttons.first.answer;
+    else if (second && box.clickedButton() == second)
+        answer = buttons.second.answer;
+    ReactivateAfterModal();
+    return answer;
+}
+
+void QtWindowHost::MessageBeep() { QApplication::beep(); }
+
+void QtWindowHost::PostQuitMessage(int status) { QCoreApplication::exit(status); }
+
+int QtWindowHost::ExecuteDialog(TDialog& dialog) {
+    ShowPartialCanvas();
+    const int result = RunTemplateDialog(dialog, ModalParent());
+    ReactivateAfterModal();
+    return result;
+}
+
+void QtWindowHost::ShowHelp(std::string_view file) {
+    if (!help_)
+        help_ = new HelpViewer(*this, frame_);
+    help_->Open(FromUtf8(file));
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/qt/canvas.h"
+#include "platform/window.h"
+
+#include <QPointer>
+
+class HelpViewer;
+class QWidget;
+
+// The Qt side of the client window: its canvas, the render loop, message boxes,
+// dialogs and help.
+//
+// Renders never run inside each other: Invalidate() only marks the canvas stale and
+// queues one render on the event loop. A request that arrives while a render runs
+// (from a message box's own event loop, or from the paint code itself) is queued
+// behind it. The widget's paint event only copies the canvas.
+class QtWindowHost final : public WindowHost {
+  public:
+    QtWindowHost(TWindow& client, QSize screenSize);
+    ~QtWindowHost() override;
+    QtWindowHost(const QtWindowHost&) = delete;
+    QtWindowHost& operator=(const QtWindowHost&) = delete;
+
+    // The widget that shows the canvas, and the frame that modal windows return to.
+    void Attach(QWidget* canvasWidget, QWidget* frame);
+
+    // WindowHost.
+    int MessageBox(std::string_view text, std::string_view caption, unsigned style) override;
+    void MessageBeep() override;
+    void Invalidate() override;
+    void PostQuitMessage(int status) override;
+    int ExecuteDialog(TDialog& dialog) override;
+    std::unique_ptr<Surface> OpenClientSurface() override;
+    void ShowHelp(std::string_view file) override;
+
+    const Canvas& GetCanvas() const { return canvas_; }
+    // The canvas widget's size changed: a canvas that grows has to be drawn again.
+    void Resized(QSize size);
+    void LeftButtonDown(QPoint point);
+
+    bool RenderPending() const { return pending_; }
+    bool Rendering() const { return rendering_; }
+    int RenderCount() const { return renders_; }
+    // Runs the queued render now, if there is one and no render is running.
+    void RenderNow();
+
+    // Called by the canvas surfaces.
+    void SurfaceOpened() { ++openSurfaces_; }
+    void SurfaceClosed();
+
+  private:
+    void Post();
+    void Render();
+    // Shows what a render has drawn so far, before a modal window covers the frame.
+    void ShowPartialCanvas();
+    QWidget* ModalParent() const;
+    void ReactivateAfterModal();
+
+    TWindow& client_;
+    Canvas canvas_;
+    QPointer<QWidget> widget_;
+    QPointer<QWidget> frame_;
+    QPointer<HelpViewer> help_;
+    bool pending_ = false; // the canvas is stale
+    bool posted_ = false;  // a render call is waiting in the event queue
+    bool rendering_ = false;
+    QSize grownDuringRender_;
+    int renders_ = 0;
+    int openSurfaces_ = 0;
+};

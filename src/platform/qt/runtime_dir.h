@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// Qt wants XDG_RUNTIME_DIR, which is unset under CI and over ssh. While this object
+// lives, a missing one is replaced by a private directory (mode 0700) of our own.
+class RuntimeDir {
+  public:
+    RuntimeDir();
+    ~RuntimeDir();
+    RuntimeDir(const RuntimeDir&) = delete;
+    RuntimeDir& operator=(const RuntimeDir&) = delete;
+
+  private:
+    std::unique_ptr<QTemporaryDir> own_;
+};

@@ -1,0 +1,169 @@
+#include "platform/qt/template_dialog.h"
+
+#include "platform/dialog.h"
+#include "platform/qt/pictures.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The templates name an 8-point bitmap font of their time; DejaVu Sans one point larger
+// has about its width and height on screen.
+QFont DialogFont(const DialogTemplate& dialogTemplate) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(dialogTemplate.pointSize + 1);
+    return font;
+}
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Dialog units: a quarter of the average character width across, an eighth of the
+// character height down.
+class DialogUnits {
+  public:
+    explicit DialogUnits(const QFontMetrics& metrics)
+        : baseX_(metrics.averageCharWidth()), baseY_(metrics.height()) {}
+    int X(int units) const { return Scale(units, baseX_, 4); }
+    int Y(int units) const { return Scale(units, baseY_, 8); }
+    QRect Rect(int x, int y, int w, int h) const { return QRect(X(x), Y(y), X(w), Y(h)); }
+
+  private:
+    static int Scale(int units, int base, int divisor) {
+        return (units * base + divisor / 2) / divisor;
+    }
+    int baseX_;
+    int baseY_;
+};
+
+class TemplateDialog final : public QDialog {
+  public:
+    TemplateDialog(TDialog& dialog, QWidget* parent);
+
+  private:
+    void Build();
+    void ShowControlTexts();
+    void Ok();
+
+    TDialog& dialog_;
+    std::vector<std::pair<int, QLabel*>> labels_;
+    std::vector<std::pair<int, QLineEdit*>> edits_;
+    std::vector<std::pair<int, QPushButton*>> buttons_;
+};
+
+TemplateDialog::TemplateDialog(TDialog& dialog, QWidget* parent)
+    : QDialog(parent), dialog_(dialog) {
+    const DialogTemplate& t = dialog_.Template();
+    setObjectName(QStringLiteral("dialog%1").arg(t.resId));
+    setWindowTitle(QString::fromUtf8(t.caption.data(), static_cast<qsizetype>(t.caption.size())));
+    setFont(DialogFont(t));
+    Build();
+    dialog_.SetupWindow();
+    ShowControlTexts();
+    // The first edit field takes the keyboard, its text selected for overtyping.
+    if (!edits_.empty()) {
+        edits_.front().second->setFocus();
+        edits_.front().second->selectAll();
+    }
+}
+
+void TemplateDialog::Build() {
+    const DialogTemplate& t = dialog_.Template();
+    const DialogUnits units{QFontMetrics(font())};
+    setFixedSize(units.X(t.w), units.Y(t.h));
+
+    for (const DialogControl& control : t.controls) {
+        const QRect geometry = units.Rect(control.x, control.y, control.w, control.h);
+        const QString text =
+            QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
+        const QString name = QStringLiteral("control%1").arg(control.id);
+        switch (control.kind) {
+        case ControlKind::Static: {
+            auto* label = new QLabel(text, this);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setTextFormat(Qt::PlainText);
+            label->setGeometry(geometry);
+            if (control.id > 0) {
+                label->setObjectName(name);
+                labels_.emplace_back(control.id, label);
+            }
+            break;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(text, this);
+            edit->setObjectName(name);
+            edit->setFrame(true);
+            edit->setGeometry(geometry);
+            edits_.emplace_back(control.id, edit);
+            break;
+        }
+        case ControlKind::Button:
+        case ControlKind::DefaultButton: {
+            auto* button = new QPushButton(text, this);
+            button->setObjectName(name);
+            button->setGeometry(geometry);
+            const bool isDefault = control.kind == ControlKind::DefaultButton;
+            button->setDefault(isDefault);
+            button->setAutoDefault(isDefault);
+            if (control.id == IDOK)
+                connect(button, &QPushButton::clicked, this, &TemplateDialog::Ok);
+            else if (control.id == IDCANCEL)
+                connect(button, &QPushButton::clicked, this, &QDialog::reject);
+            buttons_.emplace_back(control.id, button);
+            break;
+        }
+        case ControlKind::Icon: {
+            auto* icon = new QLabel(this);
+            icon->setObjectName(name);
+            const QPixmap picture(PicturePath(control.id));
+            icon->setPixmap(picture);
+            // An icon shows at its own size, whatever room the template gives it.
+            icon->setGeometry(
+                QRect(geometry.topLeft(), picture.isNull() ? geometry.size() : picture.size()));
+            break;
+        }
+        }
+    }
+}
+
+void TemplateDialog::ShowControlTexts() {
+    for (auto& [id, label] : labels_)
+        label->setText(FromUtf8(dialog_.ControlText(id)));
+    // The limits come from the bound fields, which a dialog may bind in its set-up.
+    for (auto& [id, edit] : edits_) {
+        if (const auto* bound = dynamic_cast<const TEdit*>(dialog_.Control(id)))
+            edit->setMaxLength(std::max(0, bound->MaxChars()));
+        edit->setText(FromUtf8(dialog_.ControlText(id)));
+    }
+    for (auto& [id, button] : buttons_)
+        button->setText(FromUtf8(dialog_.ControlText(id)));
+}
+
+void TemplateDialog::Ok() {
+    for (auto& [id, edit] : edits_)
+        if (TControl* control = dialog_.Control(id))
+            control->SetText(edit->text().toStdString());
+    if (!dialog_.CanClose())
+        return; // CanClose has told the user why; the typed text stays
+    dialog_.TransferFromControls();
+    accept();
+}
+
+} // namespace
+
+int RunTemplateDialog(TDialog& dialog, QWidget* parent) {
+    TemplateDialog window(dialog, parent);
+    return window.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}

@@ -1,0 +1,583 @@
+// The Qt host of the client window: message boxes, template dialogs, the help viewer,
+// the ways the program ends, and the render loop. Every modal window is answered by a
+// script; the test main's watchdog closes anything a failing test leaves open.
+#include "app/command_ids.h"
+#include "app/draw_app.h"
+#include "data/draw_window.h"
+#include "dialogs/result_dlg.h"
+#include "dialogs/templates.h"
+#include "platform/qt/frame_window.h"
+#include "platform/qt/help_viewer.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Answers modal windows as they open. Each step runs from the event queue, not from
+// the polling timer, so a step that opens another modal window (OK pressed, the dialog
+// answers with a box) leaves the timer free to answer that one too. A window whose step
+// is still running is not answered again.
+class ModalScript {
+  public:
+    using Step = std::function<void(QWidget&)>;
+
+    ModalScript() {
+        QObject::connect(&poll_, &QTimer::timeout, [this] { Poll(); });
+        poll_.start(10);
+    }
+
+    void Then(Step step) { steps_.push_back(std::move(step)); }
+    // Answers every further window the same way; for boxes that come in numbers.
+    void Always(Step step) { always_ = std::move(step); }
+    bool Done() const { return steps_.empty(); }
+
+  private:
+    void Poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || queued_ ||
+            std::find(running_.begin(), running_.end(), modal) != running_.end())
+            return;
+        Step step;
+        if (!steps_.empty()) {
+            step = std::move(steps_.front());
+            steps_.pop_front();
+        } else if (always_) {
+            step = always_;
+        } else {
+            ADD_FAILURE() << "unexpected modal window \"" << modal->windowTitle().toStdString()
+                          << "\"";
+            step = [](QWidget& w) { w.close(); };
+        }
+        queued_ = true;
+        QTimer::singleShot(0, modal, [this, modal, step] {
+            queued_ = false;
+            running_.push_back(modal);
+            step(*modal);
+            running_.pop_back();
+        });
+    }
+
+    QTimer poll_;
+    std::deque<Step> steps_;
+    Step always_;
+    bool queued_ = false;
+    std::vector<QWidget*> running_;
+};
+
+QAbstractButton* BoxButton(QWidget& box, QMessageBox::StandardButton which) {
+    auto* messageBox = qobject_cast<QMessageBox*>(&box);
+    return messageBox ? messageBox->button(which) : nullptr;
+}
+
+// A step that checks the window is the box with this caption and presses a button.
+ModalScript::Step Press(QString caption, QMessageBox::StandardButton which) {
+    return [caption, which](QWidget& box) {
+        EXPECT_EQ(box.windowTitle(), caption);
+        QAbstractButton* button = BoxButton(box, which);
+        if (!button) {
+            ADD_FAILURE() << "no such button in \"" << caption.toStdString() << "\"";
+            box.close();
+            return;
+        }
+        button->click();
+    };
+}
+
+// Runs the event loop until the condition holds (or gives up after a while).
+bool RunUntil(const std::function<bool()>& condition, int ms = 10000) {
+    return QTest::qWaitFor(condition, ms);
+}
+
+class HostTest : public ::testing::Test {
+  protected:
+    HostTest() {
+        app_.InitMainWindow();
+        Client().FirstTime = 0;
+        window_ = std::make_unique<QtFrameWindow>(*app_.GetMainWindow());
+    }
+
+    TDrawWindow& Client() { return static_cast<TDrawWindow&>(app_.GetMainWindow()->Client()); }
+
+    void Show() {
+        window_->ShowMaximized();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_->Window()));
+    }
+
+    // Runs the program's main loop until it ends; a test that never ends it gets 99.
+    static int RunMainLoop(std::function<void()> start) {
+        QTimer::singleShot(0, std::move(start));
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(15000);
+        return QApplication::exec();
+    }
+
+    TDrawApp app_;
+    std::unique_ptr<QtFrameWindow> window_;
+};
+
+// ---------------------------------------------------------------- message boxes
+
+enum class Gesture {
+    First,
+    Second,
+    Escape,
+    CloseBox
+};
+
+struct BoxCase {
+    const char* name;
+    unsigned style;
+    Gesture gesture;
+    int answer;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+};
+
+TEST_F(HostTest, MessageBoxAnswersForEveryButtonSetAndWayOfClosing) {
+    const auto ok = QMessageBox::StandardButtons(QMessageBox::Ok);
+    const auto okCancel = QMessageBox::Ok | QMessageBox::Cancel;
+    const auto yesNo = QMessageBox::Yes | QMessageBox::No;
+    const BoxCase cases[] = {
+        {"OK", MB_OK | MB_ICONINFORMATION, Gesture::First, IDOK, QMessageBox::Information, ok},
+        {"OK, Escape", MB_OK, Gesture::Escape, IDOK, QMessageBox::NoIcon, ok},
+        {"OK, close box", MB_OK | MB_ICONINFORMATION, Gesture::CloseBox, IDOK,
+         QMessageBox::Information, ok},
+        {"OK/Cancel, OK", MB_OKCANCEL | MB_ICONSTOP, Gesture::First, IDOK, QMessageBox::Critical,
+         okCancel},
+        {"OK/Cancel, Cancel", MB_OKCANCEL | MB_ICONSTOP, Gesture::Second, IDCANCEL,
+         QMessageBox::Critical, okCancel},
+        {"OK/Cancel, Escape", MB_OKCANCEL | MB_ICONSTOP, Gesture::Escape, IDCANCEL,
+         QMessageBox::Critical, okCancel},
+        {"OK/Cancel, close box", MB_OKCANCEL, Gesture::CloseBox, IDCANCEL, QMessageBox::NoIcon,
+         okCancel},
+        {"Yes/No, Yes", MB_YESNO | MB_ICONEXCLAMATION, Gesture::First, IDYES, QMessageBox::Warning,
+         yesNo},
+        {"Yes/No, No", MB_YESNO | MB_ICONEXCLAMATION, Gesture::Second, IDNO, QMessageBox::Warning,
+         yesNo},
+        {"Yes/No, Escape", MB_YESNO | MB_ICONEXCLAMATION, Gesture::Escape, IDNO,
+         QMessageBox::Warning, yesNo},
+        {"Yes/No, close box", MB_YESNO | MB_ICONEXCLAMATION, Gesture::CloseBox, IDNO,
+         QMessageBox::Warning, yesNo},
+    };
+    Show();
+    for (const BoxCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModalScript script;
+        script.Then([&c](QWidget& widget) {
+            auto* box = qobject_cast<QMessageBox*>(&widget);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Caption <b>"));
+            EXPECT_EQ(box->text(), QStringLiteral("Line one\nLine <two>"));
+            EXPECT_EQ(box->icon(), c.icon);
+            EXPECT_EQ(box->standardButtons(), c.buttons);
+            const QList<QAbstractButton*> buttons = box->buttons();
+            switch (c.gesture) {
+            case Gesture::First:
+                box->button(c.buttons & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok)
+                    ->click();
+                break;
+            case Gesture::Second:
+                box->button(c.buttons & QMessageBox::No ? QMessageBox::No : QMessageBox::Cancel)
+                    ->click();
+                break;
+            case Gesture::Escape:
+                QTest::keyClick(box, Qt::Key_Escape);
+                break;
+            case Gesture::CloseBox:
+                box->close();
+                break;
+            }
+        });
+        EXPECT_EQ(Client().MessageBox("Line one\nLine <two>", "Caption <b>", c.style), c.answer);
+        EXPECT_TRUE(script.Done());
+    }
+}
+
+TEST_F(HostTest, FrameIsActiveAgainAfterABoxCloses) {
+    Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_->Window()));
+    ModalScript script;
+    script.Then(Press(QStringLiteral("Box"), QMessageBox::Ok));
+    Client().MessageBox("text", "Box", MB_OK);
+    EXPECT_TRUE(
+        RunUntil([this] { return QApplication::activeWindow() == &window_->Window(); }, 2000));
+}
+
+// ---------------------------------------------------------------- dialogs
+
+ResultDlgTB MatchFields() {
+    ResultDlgTB tb;
+    CopyToField(tb.datum, "14");
+    CopyToField(tb.tijd, "17:30");
+    CopyToField(tb.stadion, "Villa Park, Birmingham");
+    CopyToField(tb.ploeg1, "Netherlands");
+    CopyToField(tb.ploeg2, "Scotland");
+    CopyToField(tb.score1, "0");
+    CopyToField(tb.score2, "0");
+    return tb;
+}
+
+QLineEdit* Edit(QWidget& dialog, int id) {
+    return dialog.findChild<QLineEdit*>(QStringLiteral("control%1").arg(id));
+}
+
+QPushButton* Button(QWidget& dialog, int id) {
+    return dialog.findChild<QPushButton*>(QStringLiteral("control%1").arg(id));
+}
+
+void Type(QWidget& dialog, int id, const char* text) {
+    QLineEdit* edit = Edit(dialog, id);
+    ASSERT_NE(edit, nullptr) << "edit " << id;
+    edit->clear();
+    QTest::keyClicks(edit, QString::fromLatin1(text));
+}
+
+enum class Close {
+    Ok,
+    Enter,
+    Cancel,
+    Escape,
+    CloseBox
+};
+
+struct DialogCase {
+    const char* name;
+    const char* score1;
+    const char* score2;
+    Close close;
+    int result;
+    const char* stored1; // what the transfer buffer holds afterwards
+    const char* stored2;
+};
+
+TEST_F(HostTest, ResultDialogTransfersOnlyOnOk) {
+    const DialogCase cases[] = {
+        {"OK", "2", "1", Close::Ok, IDOK, "2", "1"},
+        {"Enter presses OK", "3", "0", Close::Enter, IDOK, "3", "0"},
+        {"typing is cut at the field's length", "12345", "7", Close::Ok, IDOK, "123", "7"},
+        {"Cancel", "2", "1", Close::Cancel, IDCANCEL, "0", "0"},
+        {"Escape", "2", "1", Close::Escape, IDCANCEL, "0", "0"},
+        {"close box", "2", "1", Close::CloseBox, IDCANCEL, "0", "0"},
+    };
+    Show();
+    for (const DialogCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResultDlgTB tb = MatchFields();
+        ModalScript script;
+        script.Then([&c](QWidget& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Enter match result"));
+            Type(dialog, 306, c.score1);
+            Type(dialog, 307, c.score2);
+            switch (c.close) {
+            case Close::Ok:
+                Button(dialog, IDOK)->click();
+                break;
+            case Close::Enter:
+                QTest::keyClick(Edit(dialog, 307), Qt::Key_Return);
+                break;
+            case Close::Cancel:
+                Button(dialog, IDCANCEL)->click();
+                break;
+            case Close::Escape:
+                QTest::keyClick(Edit(dialog, 306), Qt::Key_Escape);
+                break;
+            case Close::CloseBox:
+                dialog.close();
+                break;
+            }
+        });
+        int result = 0;
+        {
+            ResultDlg dialog(&tb, &Client(), kResultDialog, nullptr);
+            result = dialog.Execute();
+        }
+        EXPECT_EQ(result, c.result);
+        EXPECT_STREQ(tb.score1, c.stored1);
+        EXPECT_STREQ(tb.score2, c.stored2);
+        EXPECT_TRUE(script.Done());
+    }
+}
+
+TEST_F(HostTest, ResultDialogShowsTheMatchAndLimitsTheScores) {
+    Show();
+    ResultDlgTB tb = MatchFields();
+    struct Shown {
+        int id;
+        const char* text;
+    };
+    const Shown shown[] = {
+        {301, "14"},          {302, "17:30"},    {303, "Villa Park, Birmingham"},
+        {304, "Netherlands"}, {305, "Scotland"},
+    };
+    ModalScript script;
+    script.Then([&](QWidget& dialog) {
+        for (const Shown& s : shown) {
+            auto* label = dialog.findChild<QLabel*>(QStringLiteral("control%1").arg(s.id));
+            ASSERT_NE(label, nullptr) << s.id;
+            EXPECT_EQ(label->text(), QString::fromLatin1(s.text)) << s.id;
+        }
+        for (int id : {306, 307}) {
+            ASSERT_NE(Edit(dialog, id), nullptr);
+            EXPECT_EQ(Edit(dialog, id)->text(), QStringLiteral("0"));
+            EXPECT_EQ(Edit(dialog, id)->maxLength(), 3);
+            EXPECT_TRUE(Edit(dialog, id)->hasFrame());
+        }
+        EXPECT_TRUE(Button(dialog, IDOK)->isDefault());
+        EXPECT_FALSE(Button(dialog, IDCANCEL)->isDefault());
+        // The template's 194 x 119 units, in a font whose line fits 14 to 16 pixels.
+        EXPECT_NEAR(dialog.width(), 194 * 6 / 4, 194 * 2 / 4);
+        EXPECT_NEAR(dialog.height(), 119 * 15 / 8, 119 * 2 / 8);
+        dialog.close();
+    });
+    ResultDlg dialog(&tb, &Client(), kResultDialog, nullptr);
+    EXPECT_EQ(dialog.Execute(), IDCANCEL);
+    EXPECT_TRUE(script.Done());
+}
+
+TEST_F(HostTest, RefusedOkKeepsTheDialogOpenWithWhatWasTyped) {
+    Show();
+    ResultDlgTB tb = MatchFields();
+    ModalScript script;
+    script.Then([](QWidget& dialog) {
+        Type(dialog, 306, "999");
+        Button(dialog, IDOK)->click(); // CanClose refuses with a box of its own
+    });
+    script.Then(Press(QStringLiteral("Enter match result"), QMessageBox::Ok));
+    script.Then([](QWidget& dialog) {
+        ASSERT_NE(Edit(dialog, 306), nullptr) << "the dialog closed";
+        EXPECT_EQ(Edit(dialog, 306)->text(), QStringLiteral("999"));
+        Type(dialog, 306, "4");
+        Button(dialog, IDOK)->click();
+    });
+    ResultDlg dialog(&tb, &Client(), kResultDialog, nullptr);
+    EXPECT_EQ(dialog.Execute(), IDOK);
+    EXPECT_STREQ(tb.score1, "4");
+    EXPECT_TRUE(script.Done());
+}
+
+TEST_F(HostTest, ResultEnteredThroughTheMenuReachesTheStandings) {
+    Show();
+    ModalScript script;
+    script.Then([](QWidget& dialog) {
+        Type(dialog, 306, "1");
+        Type(dialog, 307, "1");
+        Button(dialog, IDOK)->click();
+    });
+    window_->MenuAction(CM_EDITRESULT)->trigger();
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(Client().Wedstrijd[0].gespeeld, 1);
+    EXPECT_EQ(Client().WedstrijdNummer, 1);
+    EXPECT_EQ(Client().MoetSaven, 1);
+}
+
+// ---------------------------------------------------------------- how the program ends
+
+TEST_F(HostTest, QuitRequestFromACommandEndsTheLoopWithItsStatus) {
+    Show();
+    Client().MoetSaven = 1;
+    ModalScript script;
+    // Only the command's own question: the frame's close check is not asked on this way.
+    script.Then(Press(QStringLiteral("Exit Korvel"), QMessageBox::Yes));
+    const int status = RunMainLoop([this] { window_->MenuAction(CM_FILEEXIT)->trigger(); });
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(script.Done());
+}
+
+TEST_F(HostTest, ClosingTheFrameAsksAboutUnsavedResults) {
+    Show();
+    Client().MoetSaven = 1;
+    ModalScript script;
+    script.Then(Press(QStringLiteral("Exit Korvel"), QMessageBox::No));
+    script.Then(Press(QStringLiteral("Exit Korvel"), QMessageBox::Yes));
+    bool stillOpenAfterNo = false;
+    const int status = RunMainLoop([&] {
+        window_->Window().close();
+        stillOpenAfterNo = window_->Window().isVisible();
+        window_->Window().close();
+    });
+    EXPECT_TRUE(stillOpenAfterNo);
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(window_->Window().isVisible());
+    EXPECT_TRUE(script.Done());
+}
+
+TEST_F(HostTest, ClosingTheFrameWithNothingToSaveEndsWithZeroAtOnce) {
+    Show();
+    ModalScript script; // no box expected
+    const int status = RunMainLoop([this] { window_->Window().close(); });
+    EXPECT_EQ(status, 0);
+}
+
+// ---------------------------------------------------------------- help
+
+TEST_F(HostTest, MissingHelpFileIsReportedByTheViewer) {
+    Show();
+    ModalScript script;
+    QString text;
+    script.Then([&text](QWidget& box) {
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("Korvel Help"));
+        text = qobject_cast<QMessageBox*>(&box)->text();
+        box.close();
+    });
+    Client().WinHelp("no-such-help.hlp", HELP_CONTENTS, 0);
+    EXPECT_EQ(text, QStringLiteral("Cannot find the help file no-such-help.hlp."));
+    EXPECT_TRUE(script.Done());
+}
+
+TEST_F(HostTest, HelpFileFromTheWorkingDirectoryShowsInOneReusedViewer) {
+    Show();
+    {
+        QFile help(QStringLiteral("korvel-test.hlp"));
+        ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+        help.write("# Entering results\n\nClick a *match* in the schedule.\n");
+    }
+    ModalScript script; // no box expected
+    for (int round = 0; round < 2; ++round) {
+        Client().WinHelp("korvel-test.hlp", HELP_CONTENTS, 0);
+        const auto viewers = window_->Window().findChildren<QWidget*>(QStringLiteral("helpViewer"));
+        ASSERT_EQ(viewers.size(), 1);
+        EXPECT_TRUE(viewers.front()->isVisible());
+        EXPECT_EQ(viewers.front()->windowTitle(), QStringLiteral("Korvel Help"));
+        const QString shown = static_cast<HelpViewer*>(viewers.front())->Browser()->toPlainText();
+        EXPECT_TRUE(shown.startsWith(QStringLiteral("Entering results"))) << shown.toStdString();
+        EXPECT_TRUE(shown.contains(QStringLiteral("Click a match in the schedule.")));
+    }
+    QFile::remove(QStringLiteral("korvel-test.hlp"));
+}
+
+// ---------------------------------------------------------------- rendering
+
+TEST_F(HostTest, TenRepaintRequestsGiveOneRenderLater) {
+    for (int i = 0; i < 10; ++i)
+        Client().Invalidate();
+    EXPECT_EQ(window_->RenderCount(), 0) << "a request only queues the render";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window_->RenderCount(), 1);
+    QTest::qWait(50);
+    EXPECT_EQ(window_->RenderCount(), 1);
+}
+
+TEST_F(HostTest, FirstPaintShowsTheWelcomeBoxOnceOverTheStandings) {
+    Client().FirstTime = 1;
+    ModalScript script;
+    int rendersAtBox = -1;
+    bool renderingAtBox = false;
+    QRgb finalFrameAtBox = 0;
+    script.Then([&](QWidget& box) {
+        rendersAtBox = window_->RenderCount();
+        renderingAtBox = window_->Host().Rendering();
+        finalFrameAtBox = window_->CanvasImage().pixel(205, 340);
+        Press(QStringLiteral("Korvel"), QMessageBox::Ok)(box);
+    });
+    Show(); // the first show asks for the first paint
+    ASSERT_TRUE(
+        RunUntil([this] { return Client().FirstTime == 0 && !window_->Host().RenderPending(); }));
+    QTest::qWait(100);
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(rendersAtBox, 1);
+    EXPECT_TRUE(renderingAtBox);
+    EXPECT_EQ(finalFrameAtBox, qRgb(192, 192, 0)) << "the standings are drawn behind the box";
+    // The welcome's own repaint request makes one more render, and no more boxes.
+    EXPECT_EQ(window_->RenderCount(), 2);
+}
+
+// Counts the paint events of a widget.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+int GroupMatchBetween(int a, int b) {
+    for (int i = 0; i < kGroupMatches; ++i) {
+        const ScheduleRow& row = schema[i];
+        if ((row.ploeg1 == a && row.ploeg2 == b) || (row.ploeg1 == b && row.ploeg2 == a))
+            return i;
+    }
+    return -1;
+}
+
+// Sets a result in which `winner` beats `loser` 1-0.
+void Beats(TDrawWindow& client, int winner, int loser) {
+    const int i = GroupMatchBetween(winner, loser);
+    ASSERT_GE(i, 0);
+    Game& g = client.Wedstrijd[i];
+    g.score1 = g.ploeg1 == winner ? 1 : 0;
+    g.score2 = g.ploeg1 == winner ? 0 : 1;
+    g.gespeeld = 1;
+}
+
+TEST_F(HostTest, BoxesDuringARenderNeitherNestNorRepeatRenders) {
+    // Three teams of group A beat each other in a circle: the tie-breaker reports
+    // each of those matches in a box while the standings are drawn.
+    Beats(Client(), 0, 1);
+    Beats(Client(), 1, 2);
+    Beats(Client(), 2, 0);
+    Show();
+    window_->RunPendingRenders(); // the first paint, before the reports are switched on
+    PaintCounter paints(*window_->Canvas());
+    QTest::qWait(50);
+    Client().ShowTieBreaker = 1;
+    struct Seen {
+        int render;
+        bool rendering;
+    };
+    std::vector<Seen> seen;
+    int paintsBeforeRender = 0;
+    ModalScript script;
+    script.Always([&](QWidget& box) {
+        seen.push_back({window_->RenderCount(), window_->Host().Rendering()});
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("TieBreaker wedstrijd"));
+        if (seen.size() == 1) {
+            // What the render has drawn so far goes on screen behind the box.
+            EXPECT_TRUE(RunUntil([&] { return paints.count > paintsBeforeRender; }, 1000));
+            // A repaint request while the render waits for the box: it runs afterwards.
+            Client().Invalidate();
+        }
+        Press(QStringLiteral("TieBreaker wedstrijd"), QMessageBox::Ok)(box);
+    });
+    const int before = window_->RenderCount();
+    paintsBeforeRender = paints.count;
+    Client().Invalidate();
+    ASSERT_TRUE(RunUntil(
+        [&] { return window_->RenderCount() == before + 2 && !window_->Host().Rendering(); }));
+    QTest::qWait(200); // closing the boxes must not start anything by itself
+    EXPECT_EQ(window_->RenderCount(), before + 2);
+    ASSERT_FALSE(seen.empty());
+    ASSERT_EQ(seen.size() % 2, 0u);
+    const std::size_t perRender = seen.size() / 2;
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(seen[i].rendering);
+        EXPECT_EQ(seen[i].render, before + 1 + static_cast<int>(i / perRender));
+    }
+}
+
+} // namespace
