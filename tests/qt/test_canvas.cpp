@@ -126,7 +126,20 @@ TEST_F(CanvasTest, RectangleCoversLeftToRightMinusOneWithPenOutlineAndBrushInsid
         {"bottom-right corner", TColor::LtRed, TColor::LtBlue, {39, 45}, qRgb(255, 0, 0)},
         {"inside", TColor::LtRed, TColor::LtBlue, {35, 43}, qRgb(0, 0, 255)},
         {"inside next to the outline", TColor::LtRed, TColor::LtBlue, {38, 44}, qRgb(0, 0, 255)},
+        {"left outline", TColor::LtRed, TColor::LtBlue, {30, 43}, qRgb(255, 0, 0)},
+        {"right outline", TColor::LtRed, TColor::LtBlue, {39, 42}, qRgb(255, 0, 0)},
+        {"bottom outline", TColor::LtRed, TColor::LtBlue, {35, 45}, qRgb(255, 0, 0)},
         {"right edge excluded", TColor::LtRed, TColor::LtBlue, {40, 42}, kWhitePixel},
+        {"right edge excluded on the top line",
+         TColor::LtRed,
+         TColor::LtBlue,
+         {40, 40},
+         kWhitePixel},
+        {"bottom edge excluded on the left line",
+         TColor::LtRed,
+         TColor::LtBlue,
+         {30, 46},
+         kWhitePixel},
         {"bottom edge excluded", TColor::LtRed, TColor::LtBlue, {33, 46}, kWhitePixel},
         {"one colour", kDarkYellow, kDarkYellow, {31, 41}, qRgb(192, 192, 0)},
     };
@@ -240,6 +253,43 @@ TEST_F(CanvasTest, PicturesAreCopiedPixelForPixel) {
     EXPECT_EQ(Pixel(image, {101 + flag.width, 53}), kWhitePixel);
 }
 
+QImage WhiteImage(int width, int height) {
+    QImage white(width, height, QImage::Format_RGB32);
+    white.fill(kWhitePixel);
+    return white;
+}
+
+TEST_F(CanvasTest, EachRenderStartsFromWhite) {
+    struct Case {
+        const char* what;
+        std::function<void(TClientDC&)> draw;
+    };
+    const Case cases[] = {
+        {"text", [](TClientDC& dc) { dc.TextOut(300, 200, "Netherlands"); }},
+        {"line",
+         [](TClientDC& dc) {
+             dc.MoveTo(10, 400);
+             dc.LineTo(600, 410);
+         }},
+        {"rectangle",
+         [](TClientDC& dc) {
+             dc.SelectObject(TBrush{TColor::Gray});
+             dc.Rectangle(500, 20, 620, 90);
+         }},
+        {"picture", [](TClientDC& dc) { dc.CopyBitmap(LoadBitmap(500), 195, 50); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QImage drawn = Render([&](TWindow& w) {
+            TClientDC dc(w);
+            c.draw(dc);
+        });
+        ASSERT_NE(drawn.copy(0, 0, 640, 480), WhiteImage(640, 480)) << "nothing was drawn";
+        const QImage& next = Render([](TWindow&) {});
+        EXPECT_EQ(next.copy(0, 0, 640, 480), WhiteImage(640, 480));
+    }
+}
+
 TEST_F(CanvasTest, MissingPictureGivesNullHandleThatDrawsNothing) {
     const TBitmap missing = LoadBitmap(9999);
     EXPECT_FALSE(missing);
@@ -247,11 +297,7 @@ TEST_F(CanvasTest, MissingPictureGivesNullHandleThatDrawsNothing) {
         TClientDC dc(w);
         dc.CopyBitmap(missing, 0, 0);
     });
-    EXPECT_EQ(image.copy(0, 0, 640, 480), [] {
-        QImage white(640, 480, QImage::Format_RGB32);
-        white.fill(kWhitePixel);
-        return white;
-    }());
+    EXPECT_EQ(image.copy(0, 0, 640, 480), WhiteImage(640, 480));
 }
 
 TEST_F(CanvasTest, CanvasIsAtLeastTheViewsLayoutSize) {
