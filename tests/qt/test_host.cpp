@@ -422,10 +422,24 @@ TEST_F(HostTest, ClosingTheFrameAsksAboutUnsavedResults) {
 }
 
 TEST_F(HostTest, ClosingTheFrameWithNothingToSaveEndsWithZeroAtOnce) {
-    Show();
-    ModalScript script; // no box expected
-    const int status = RunMainLoop([this] { window_->Window().close(); });
-    EXPECT_EQ(status, 0);
+    // Also while the help window, a second top-level window, is open.
+    for (const bool helpOpen : {false, true}) {
+        SCOPED_TRACE(helpOpen ? "help open" : "frame alone");
+        window_.reset();
+        window_ = std::make_unique<QtFrameWindow>(*app_.GetMainWindow());
+        Show();
+        if (helpOpen) {
+            QFile help(QStringLiteral("korvel-close.hlp"));
+            ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+            help.write("# Help\n");
+            help.close();
+            Client().WinHelp("korvel-close.hlp", HELP_CONTENTS, 0);
+        }
+        ModalScript script; // no box expected
+        const int status = RunMainLoop([this] { window_->Window().close(); });
+        EXPECT_EQ(status, 0);
+        QFile::remove(QStringLiteral("korvel-close.hlp"));
+    }
 }
 
 // ---------------------------------------------------------------- help
