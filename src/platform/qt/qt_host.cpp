@@ -37,20 +37,21 @@ struct BoxButton {
     int answer;
 };
 
+// A box's buttons in the order they show; the last one is also what Escape and the
+// close box answer (OK alone, Cancel, No), so a box closed without a choice refuses.
 struct BoxButtons {
     BoxButton first;
     BoxButton second; // button NoButton when the box has one button
-    int escape;       // the answer when the box is closed without a button
 };
 
 BoxButtons ButtonsOf(unsigned style) {
     switch (style & MB_BUTTONMASK) {
     case MB_OKCANCEL:
-        return {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}, IDCANCEL};
+        return {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
     case MB_YESNO:
-        return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, IDNO};
+        return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
     default:
-        return {{QMessageBox::Ok, IDOK}, {QMessageBox::NoButton, 0}, IDOK};
+        return {{QMessageBox::Ok, IDOK}, {QMessageBox::NoButton, 0}};
     }
 }
 
@@ -185,11 +186,8 @@ int QtWindowHost::MessageBox(std::string_view text, std::string_view caption, un
     box.setEscapeButton(second ? second : first);
     box.exec();
 
-    int answer = buttons.escape;
-    if (box.clickedButton() == first)
-        answer = buttons.first.answer;
-    else if (second && box.clickedButton() == second)
-        answer = buttons.second.answer;
+    const int answer =
+        box.clickedButton() == first || !second ? buttons.first.answer : buttons.second.answer;
     ReactivateAfterModal();
     return answer;
 }
