@@ -1,0 +1,430 @@
+// korvel.dat: saving, loading on the first paint, and the welcome message.
+
+#include "support/fixture.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr const char* kFile = "korvel.dat";
+constexpr const char* kTemp = "korvel.dat.tmp";
+
+Bytes ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const fs::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+// A 93-byte file with the given records (match, score1, score2, gespeeld).
+struct Record {
+    int match;
+    int score1;
+    int score2;
+    int gespeeld;
+};
+
+Bytes FileWith(std::initializer_list<Record> records) {
+    Bytes bytes(93, 0);
+    for (const Record& r : records) {
+        bytes[3 * r.match] = static_cast<std::uint8_t>(r.score1);
+        bytes[3 * r.match + 1] = static_cast<std::uint8_t>(r.score2);
+        bytes[3 * r.match + 2] = static_cast<std::uint8_t>(r.gespeeld);
+    }
+    return bytes;
+}
+
+// Each test runs in a fresh directory of its own, because the program reads and
+// writes the bare name korvel.dat in the working directory.
+class ResultsFileTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "korvel-results-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        previous_ = fs::current_path();
+        fs::current_path(dir_);
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+        WindowTest::TearDown();
+    }
+
+    // Runs the first-paint load in a fresh window, as the next run of the
+    // program would; the welcome box is answered.
+    void LoadInto(TDrawWindow& fresh) {
+        host.Attach(fresh);
+        host.ExpectBox("Korvel", IDOK);
+        fresh.DoFirstTime();
+        host.Attach(window);
+    }
+
+    void Load() {
+        host.ExpectBox("Korvel", IDOK);
+        window.DoFirstTime();
+    }
+
+    void ExpectNoResult(const Game& g, int match) {
+        EXPECT_EQ(g.score1, 0) << "match " << match;
+        EXPECT_EQ(g.score2, 0) << "match " << match;
+        EXPECT_EQ(g.gespeeld, 0) << "match " << match;
+    }
+
+    fs::path dir_;
+    fs::path previous_;
+};
+
+// ---------------------------------------------------------------------------
+// Saving.
+
+TEST_F(ResultsFileTest, SaveWritesThreeBytesPerMatchAndNothingElse) {
+    Result(0, 2, 1);
+    Result(1, 0, 0);
+    Result(2, 3, 4);
+    Result(3, 1, 1);
+    Result(4, 5, 0);
+    window.CmFileSave();
+    const Bytes bytes = ReadBytes(kFile);
+    ASSERT_EQ(bytes.size(), 93u);
+    EXPECT_EQ(Bytes(bytes.begin() + 6, bytes.begin() + 9), (Bytes{3, 4, 1})); // record 2
+    EXPECT_EQ(bytes,
+              FileWith({{0, 2, 1, 1}, {1, 0, 0, 1}, {2, 3, 4, 1}, {3, 1, 1, 1}, {4, 5, 0, 1}}));
+}
+
+TEST_F(ResultsFileTest, SuccessfulSaveClearsMoetSavenWithoutBoxOrRepaint) {
+    Result(7, 1, 0);
+    window.MoetSaven = 1;
+    window.CmFileSave();
+    EXPECT_EQ(window.MoetSaven, 0);
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(host.invalidations, 0);
+    EXPECT_FALSE(fs::exists(kTemp));
+}
+
+TEST_F(ResultsFileTest, SaveReplacesALongerFileCompletely) {
+    WriteBytes(kFile, Bytes(200, 0x55));
+    Result(30, 1, 0);
+    window.CmFileSave();
+    EXPECT_EQ(ReadBytes(kFile), FileWith({{30, 1, 0, 1}}));
+}
+
+// A temporary file left by a save that was interrupted must not block the next.
+TEST_F(ResultsFileTest, SaveReplacesAStaleTemporaryFile) {
+    WriteBytes(kTemp, Bytes(5, 9));
+    Result(0, 1, 2);
+    window.MoetSaven = 1;
+    window.CmFileSave();
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(window.MoetSaven, 0);
+    EXPECT_EQ(ReadBytes(kFile), FileWith({{0, 1, 2, 1}}));
+    EXPECT_FALSE(fs::exists(kTemp));
+}
+
+// Each field is stored as its low eight bits.
+struct ByteCase {
+    int score;
+    std::uint8_t byte;
+};
+
+void PrintTo(const ByteCase& c, std::ostream* os) { *os << c.score << " -> " << int{c.byte}; }
+
+class SavedScoreByte : public ResultsFileTest, public ::testing::WithParamInterface<ByteCase> {};
+
+TEST_P(SavedScoreByte, IsTheLowEightBits) {
+    Result(10, GetParam().score, 0);
+    Result(11, 0, GetParam().score);
+    window.CmFileSave();
+    const Bytes bytes = ReadBytes(kFile);
+    ASSERT_EQ(bytes.size(), 93u);
+    EXPECT_EQ(bytes[30], GetParam().byte);
+    EXPECT_EQ(bytes[34], GetParam().byte);
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, SavedScoreByte,
+                         ::testing::Values(ByteCase{300, 44}, ByteCase{256, 0}, ByteCase{-1, 255},
+                                           ByteCase{255, 255}),
+                         [](const auto& info) {
+                             const int s = info.param.score;
+                             return s < 0 ? "Minus" + std::to_string(-s)
+                                          : "Score" + std::to_string(s);
+                         });
+
+// Bytes that a text-mode file would translate or treat as end of file are data.
+class RoundTrippedScore : public ResultsFileTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(RoundTrippedScore, SurvivesSaveAndLoad) {
+    const int score = GetParam();
+    Result(5, score, score);
+    Result(6, score, 0);
+    window.CmFileSave();
+    const Bytes bytes = ReadBytes(kFile);
+    ASSERT_EQ(bytes.size(), 93u);
+    EXPECT_EQ(Bytes(bytes.begin() + 15, bytes.begin() + 21),
+              (Bytes{static_cast<std::uint8_t>(score), static_cast<std::uint8_t>(score), 1,
+                     static_cast<std::uint8_t>(score), 0, 1}));
+
+    TDrawWindow next{nullptr};
+    LoadInto(next);
+    EXPECT_EQ(next.Wedstrijd[5].score1, score);
+    EXPECT_EQ(next.Wedstrijd[5].score2, score);
+    EXPECT_EQ(next.Wedstrijd[5].gespeeld, 1);
+    EXPECT_EQ(next.Wedstrijd[6].score1, score);
+    EXPECT_EQ(next.Wedstrijd[6].score2, 0);
+    EXPECT_EQ(next.Wedstrijd[6].gespeeld, 1);
+    EXPECT_EQ(next.Wedstrijd[7].gespeeld, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, RoundTrippedScore, ::testing::Values(10, 13, 26, 0, 255),
+                         [](const auto& info) { return "Byte" + std::to_string(info.param); });
+
+// ---------------------------------------------------------------------------
+// Loading.
+
+TEST_F(ResultsFileTest, LoadStoresEveryRecordIntoItsMatch) {
+    Bytes bytes(93);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i % 3 == 2 ? 1 : i);
+    WriteBytes(kFile, bytes);
+    Load();
+    for (int m = 0; m < kMatches; ++m) {
+        EXPECT_EQ(window.Wedstrijd[m].score1, 3 * m) << "match " << m;
+        EXPECT_EQ(window.Wedstrijd[m].score2, 3 * m + 1) << "match " << m;
+        EXPECT_EQ(window.Wedstrijd[m].gespeeld, 1) << "match " << m;
+    }
+}
+
+TEST_F(ResultsFileTest, LoadKeepsTheScheduleAndTeams) {
+    WriteBytes(kFile, FileWith({{12, 0, 2, 1}, {24, 1, 0, 1}}));
+    Load();
+    for (int m = 0; m < kMatches; ++m) {
+        EXPECT_EQ(window.Wedstrijd[m].datum, schema[m].datum) << "match " << m;
+        EXPECT_EQ(window.Wedstrijd[m].tijd, schema[m].tijd) << "match " << m;
+        EXPECT_EQ(window.Wedstrijd[m].stadion, schema[m].stadion) << "match " << m;
+        EXPECT_EQ(window.Wedstrijd[m].ploeg1, schema[m].ploeg1) << "match " << m;
+        EXPECT_EQ(window.Wedstrijd[m].ploeg2, schema[m].ploeg2) << "match " << m;
+    }
+}
+
+// A short file loads the whole records it holds; the other matches keep no
+// result at all rather than -1.
+struct ShortFileCase {
+    const char* name;
+    std::size_t size;
+    int wholeRecords;
+};
+
+void PrintTo(const ShortFileCase& c, std::ostream* os) { *os << c.name; }
+
+class ShortFile : public ResultsFileTest, public ::testing::WithParamInterface<ShortFileCase> {};
+
+TEST_P(ShortFile, LoadsWhatItHoldsAndLeavesTheRestWithoutResult) {
+    const ShortFileCase& c = GetParam();
+    Bytes bytes(c.size);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i % 3 == 2 ? 1 : 4);
+    WriteBytes(kFile, bytes);
+    Load();
+    for (int m = 0; m < c.wholeRecords; ++m) {
+        EXPECT_EQ(window.Wedstrijd[m].score1, 4) << "match " << m;
+        EXPECT_EQ(window.Wedstrijd[m].score2, 4) << "match " << m;
+        EXPECT_EQ(window.Wedstrijd[m].gespeeld, 1) << "match " << m;
+    }
+    for (int m = c.wholeRecords; m < kMatches; ++m)
+        ExpectNoResult(window.Wedstrijd[m], m);
+    EXPECT_EQ(window.WedstrijdNummer, c.wholeRecords);
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, ShortFile,
+                         ::testing::Values(ShortFileCase{"Empty", 0, 0},
+                                           ShortFileCase{"TenBytes", 10, 3},
+                                           ShortFileCase{"ElevenBytes", 11, 3},
+                                           ShortFileCase{"NinetyTwoBytes", 92, 30}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ResultsFileTest, LongFileIgnoresBytesAfterTheNinetyThird) {
+    Bytes bytes = FileWith({{0, 3, 3, 1}, {29, 2, 0, 1}});
+    for (std::uint8_t extra : {9, 9, 1, 9, 9, 1, 7})
+        bytes.push_back(extra);
+    ASSERT_EQ(bytes.size(), 100u);
+    WriteBytes(kFile, bytes);
+    Load();
+    EXPECT_EQ(window.Wedstrijd[0].score1, 3);
+    EXPECT_EQ(window.Wedstrijd[0].score2, 3);
+    EXPECT_EQ(window.Wedstrijd[0].gespeeld, 1);
+    EXPECT_EQ(window.Wedstrijd[29].score1, 2);
+    EXPECT_EQ(window.Wedstrijd[29].gespeeld, 1);
+    ExpectNoResult(window.Wedstrijd[30], 30);
+    EXPECT_EQ(window.WedstrijdNummer, 30);
+}
+
+// WedstrijdNummer after loading: one past the highest played match below the
+// final; a played final does not move it.
+struct NextMatchCase {
+    const char* name;
+    std::vector<int> played;
+    int expected;
+};
+
+void PrintTo(const NextMatchCase& c, std::ostream* os) { *os << c.name; }
+
+class NextMatchAfterLoad : public ResultsFileTest,
+                           public ::testing::WithParamInterface<NextMatchCase> {};
+
+TEST_P(NextMatchAfterLoad, FollowsTheLastPlayedMatch) {
+    Bytes bytes(93, 0);
+    for (int m : GetParam().played) {
+        bytes[3 * m] = 1;
+        bytes[3 * m + 2] = 1;
+    }
+    WriteBytes(kFile, bytes);
+    Load();
+    EXPECT_EQ(window.WedstrijdNummer, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, NextMatchAfterLoad,
+                         ::testing::Values(NextMatchCase{"NothingPlayed", {}, 0},
+                                           NextMatchCase{"FirstFivePlayed", {0, 1, 2, 3, 4}, 5},
+                                           NextMatchCase{"SemiFinal29Played", {29}, 30},
+                                           NextMatchCase{"OnlyFinalPlayed", {30}, 0},
+                                           NextMatchCase{"FinalAfterEarlierMatch", {3, 30}, 4},
+                                           NextMatchCase{"GapsInBetween", {0, 17, 5}, 18}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ResultsFileTest, PlayedFlagOtherThanOneDoesNotMoveNextMatch) {
+    WriteBytes(kFile, FileWith({{2, 1, 0, 1}, {8, 1, 0, 2}, {9, 1, 0, 255}}));
+    Load();
+    EXPECT_EQ(window.WedstrijdNummer, 3);
+}
+
+TEST_F(ResultsFileTest, MissingFileLeavesEverythingAsConstructed) {
+    Load();
+    EXPECT_EQ(window.WedstrijdNummer, 0);
+    for (int m = 0; m < kMatches; ++m)
+        ExpectNoResult(window.Wedstrijd[m], m);
+    ASSERT_EQ(host.boxes.size(), 1u); // the welcome box only, no error
+}
+
+class WelcomeBox : public ResultsFileTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(WelcomeBox, ShowsTheWelcomeTextWithOrWithoutAFile) {
+    if (GetParam())
+        WriteBytes(kFile, FileWith({{0, 1, 0, 1}}));
+    Load();
+    ASSERT_EQ(host.boxes.size(), 1u);
+    const ShownBox& box = host.boxes[0];
+    EXPECT_EQ(box.caption, "Korvel");
+    EXPECT_EQ(box.style & MB_BUTTONMASK, MB_OK);
+    EXPECT_EQ(box.style & MB_ICONMASK, MB_ICONINFORMATION);
+
+    ASSERT_FALSE(box.text.empty());
+    EXPECT_EQ(box.text.back(), '\n') << "every line ends with a line break";
+    std::vector<std::string> lines;
+    std::istringstream in(box.text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 11u) << box.text;
+    EXPECT_FALSE(lines[0].empty()) << "the first line names the program";
+    const std::vector<std::string> rest = {
+        "",
+        "This program can be used during or before the",
+        "European Championschip Tournament soccer",
+        "played in England between june 8 and june 30 1996",
+        "",
+        "Read the README.TXT file and help for instructions",
+        "",
+        "Time zone's are in daylight savings (summertime)",
+        "Default = Central European (UTC + 2)",
+        "Use Configure|Timezone to change",
+    };
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.end()), rest);
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, WelcomeBox, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "WithFile" : "WithoutFile"; });
+
+TEST_F(ResultsFileTest, FirstTimeRequestsOneRepaintAndClearsFirstTime) {
+    ASSERT_EQ(window.FirstTime, 1);
+    Load();
+    EXPECT_EQ(window.FirstTime, 0);
+    EXPECT_EQ(host.invalidations, 1);
+}
+
+// FirstTime stays set and no repaint is asked for while the welcome box is open.
+class WelcomeSnapshotHost : public RecordingHost {
+  public:
+    int MessageBox(std::string_view text, std::string_view caption, unsigned style) override {
+        if (window) {
+            firstTimeDuringBox = window->FirstTime;
+            invalidationsDuringBox = invalidations;
+        }
+        return RecordingHost::MessageBox(text, caption, style);
+    }
+    TDrawWindow* window = nullptr;
+    int firstTimeDuringBox = -1;
+    int invalidationsDuringBox = -1;
+};
+
+TEST_F(ResultsFileTest, FirstTimeIsClearedOnlyAfterTheWelcomeBoxCloses) {
+    WelcomeSnapshotHost snapshot;
+    snapshot.onUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
+    snapshot.window = &window;
+    snapshot.Attach(window);
+    snapshot.ExpectBox("Korvel", IDOK);
+    window.DoFirstTime();
+    host.Attach(window);
+    EXPECT_TRUE(snapshot.ScriptDone());
+    EXPECT_EQ(snapshot.firstTimeDuringBox, 1);
+    EXPECT_EQ(snapshot.invalidationsDuringBox, 0);
+    EXPECT_EQ(snapshot.invalidations, 1);
+    EXPECT_EQ(window.FirstTime, 0);
+}
+
+class LoadKeepsMoetSaven : public ResultsFileTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LoadKeepsMoetSaven, WhateverItWas) {
+    WriteBytes(kFile, FileWith({{0, 2, 1, 1}}));
+    window.MoetSaven = GetParam();
+    Load();
+    EXPECT_EQ(window.MoetSaven, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, LoadKeepsMoetSaven, ::testing::Values(0, 1),
+                         [](const auto& info) { return info.param ? "Set" : "Clear"; });
+
+// The next paint recomputes the standings; loading itself does not.
+TEST_F(ResultsFileTest, LoadLeavesTeamFiguresForTheNextPaint) {
+    WriteBytes(kFile, FileWith({{0, 2, 1, 1}}));
+    Load();
+    EXPECT_EQ(window.Ploeg[0].punten, 0);
+    EXPECT_EQ(window.Ploeg[0].gespeeld, 0);
+    window.BerekenStand();
+    EXPECT_EQ(window.Ploeg[0].punten, 3);
+}
+
+TEST_F(ResultsFileTest, LoadingAnUnreadableNameIsSilent) {
+    fs::create_directory(kFile); // a directory where the file should be
+    Load();
+    EXPECT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(window.WedstrijdNummer, 0);
+    for (int m = 0; m < kMatches; ++m)
+        ExpectNoResult(window.Wedstrijd[m], m);
+}
+
+} // namespace

@@ -1,0 +1,219 @@
+// A save that fails at any step must keep the previous korvel.dat, report the
+// failure and leave the results marked unsaved.
+
+#include "support/fixture.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr const char* kFile = "korvel.dat";
+constexpr const char* kTemp = "korvel.dat.tmp";
+
+Bytes ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const fs::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+// What is at a path, so that "left as it was" can be compared for files and for
+// the directories some cases put in the way.
+std::string Describe(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status st = fs::symlink_status(path, ec);
+    if (!fs::exists(st))
+        return "absent";
+    if (fs::is_directory(st)) {
+        std::vector<std::string> entries;
+        for (const fs::directory_entry& e : fs::directory_iterator(path))
+            entries.push_back(e.path().filename().string() + "=" + Describe(e.path()));
+        std::sort(entries.begin(), entries.end());
+        std::string out = "dir{";
+        for (const std::string& e : entries)
+            out += e + ";";
+        return out + "}";
+    }
+    const Bytes bytes = ReadBytes(path);
+    return "file:" + std::string(bytes.begin(), bytes.end());
+}
+
+// The previous results: every byte distinct from what the new save writes.
+Bytes PreviousFile() {
+    Bytes bytes(93);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i % 3 == 2 ? 1 : 40 + i);
+    return bytes;
+}
+
+// ---------------------------------------------------------------------------
+// Failing file calls.
+
+int g_writeCalls = 0;
+
+int FailingOpen(const char*, int, mode_t) {
+    errno = EACCES;
+    return -1;
+}
+
+// The disk fills up part-way: the first call stores some bytes, later calls fail.
+ssize_t PartialWrite(int fd, const void* data, std::size_t size) {
+    if (g_writeCalls++ == 0)
+        return ::write(fd, data, std::min<std::size_t>(size, 40));
+    errno = ENOSPC;
+    return -1;
+}
+
+int FailingSync(int) {
+    errno = EIO;
+    return -1;
+}
+
+int CloseThenFail(int fd) {
+    ::close(fd);
+    errno = EIO;
+    return -1;
+}
+
+int FailingRename(const char*, const char*) {
+    errno = EXDEV;
+    return -1;
+}
+
+struct SaveFault {
+    const char* name;
+    void (*arrange)();          // puts an obstacle in the file system
+    void (*breakOps)(FileOps&); // makes file calls fail
+    void (*clear)();            // removes the obstacle again
+};
+
+void Nothing() {}
+void KeepOps(FileOps&) {}
+
+const SaveFault kFaults[] = {
+    // The temporary name is taken by a non-empty directory that cannot be
+    // unlinked, so the temporary file cannot be created.
+    {"CreateBlockedByDirectory",
+     [] {
+         fs::create_directory(kTemp);
+         WriteBytes(fs::path(kTemp) / "keep", Bytes{1, 2, 3});
+     },
+     KeepOps, [] { fs::remove_all(kTemp); }},
+    {"CreateFails", Nothing, [](FileOps& ops) { ops.open = &FailingOpen; }, Nothing},
+    {"WriteFailsPartWay", Nothing, [](FileOps& ops) { ops.write = &PartialWrite; }, Nothing},
+    {"SyncFails", Nothing, [](FileOps& ops) { ops.fsync = &FailingSync; }, Nothing},
+    {"CloseFails", Nothing, [](FileOps& ops) { ops.close = &CloseThenFail; }, Nothing},
+    {"RenameFails", Nothing, [](FileOps& ops) { ops.rename = &FailingRename; }, Nothing},
+    // The results file is a non-empty directory: renaming over it fails.
+    {"RenameOntoNonEmptyDirectory",
+     [] {
+         fs::remove(kFile);
+         fs::create_directory(kFile);
+         WriteBytes(fs::path(kFile) / "keep", Bytes{4, 5, 6});
+     },
+     KeepOps, [] { fs::remove_all(kFile); }},
+};
+
+void PrintTo(const SaveFault& f, std::ostream* os) { *os << f.name; }
+
+class SaveFailure : public WindowTest, public ::testing::WithParamInterface<SaveFault> {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "korvel-save-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        previous_ = fs::current_path();
+        fs::current_path(dir_);
+        g_writeCalls = 0;
+
+        WriteBytes(kFile, PreviousFile());
+        GetParam().arrange();
+        ops_ = FileOps::Posix();
+        GetParam().breakOps(ops_);
+        window.SetFileOps(ops_);
+
+        // A result entered since the previous save.
+        Result(0, 2, 1);
+        window.MoetSaven = 1;
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+        WindowTest::TearDown();
+    }
+
+    void FailedSave() {
+        host.ExpectBox("Fout bij wegschrijven gegevens", IDOK);
+        window.CmFileSave();
+    }
+
+    FileOps ops_{};
+    fs::path dir_;
+    fs::path previous_;
+};
+
+TEST_P(SaveFailure, ShowsTheErrorBox) {
+    FailedSave();
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Wegschrijven mislukt");
+    EXPECT_EQ(host.boxes[0].caption, "Fout bij wegschrijven gegevens");
+    EXPECT_EQ(host.boxes[0].style & MB_BUTTONMASK, MB_OK);
+    EXPECT_EQ(host.boxes[0].style & MB_ICONMASK, MB_ICONSTOP);
+}
+
+TEST_P(SaveFailure, LeavesThePreviousFileAsItWas) {
+    const std::string before = Describe(kFile);
+    FailedSave();
+    EXPECT_EQ(Describe(kFile), before);
+}
+
+TEST_P(SaveFailure, KeepsResultsMarkedUnsaved) {
+    FailedSave();
+    EXPECT_EQ(window.MoetSaven, 1);
+    EXPECT_EQ(window.Wedstrijd[0].score1, 2);
+    EXPECT_EQ(window.Wedstrijd[0].gespeeld, 1);
+}
+
+TEST_P(SaveFailure, LeavesNoTemporaryFileBehind) {
+    const std::string before = Describe(kTemp); // "absent" unless it is the obstacle
+    FailedSave();
+    EXPECT_EQ(Describe(kTemp), before);
+}
+
+TEST_P(SaveFailure, NextSaveSucceedsOnceTheCauseIsGone) {
+    FailedSave();
+    GetParam().clear();
+    window.SetFileOps(FileOps::Posix());
+    window.CmFileSave();
+    EXPECT_EQ(host.boxes.size(), 1u) << "no second error box";
+    EXPECT_EQ(window.MoetSaven, 0);
+    Bytes expected(93, 0);
+    expected[0] = 2;
+    expected[1] = 1;
+    expected[2] = 1;
+    EXPECT_EQ(ReadBytes(kFile), expected);
+    EXPECT_FALSE(fs::exists(kTemp));
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, SaveFailure, ::testing::ValuesIn(kFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
