@@ -94,7 +94,10 @@ bool NextStartAndSaveCopeWithLeftovers() {
     if (!fs::exists(kTempFile)) {
         std::ofstream(kTempFile, std::ios::binary) << "half a save";
     }
-    const std::vector<std::uint8_t> before = ReadAll(kResultsFile);
+    // Killed before any save completed, there is no results file and nothing loads.
+    std::vector<std::uint8_t> before(kResultsFileSize, 0);
+    if (fs::exists(kResultsFile))
+        before = ReadAll(kResultsFile);
 
     RecordingHost host;
     bool unexpected = false;
