@@ -13,3 +13,10 @@ constexpr std::int32_t SortKey(std::int32_t punten, std::int32_t voor, std::int3
     const std::int32_t diff = wrap(std::int64_t{voor} - tegen);
     return wrap(std::int64_t{punten} * 10000 + std::int64_t{diff} * 100 + voor);
 }
+
+// Goal counts add up in 32 bits and wrap like the sort key: scores held in memory
+// are not limited to what the results file can store, and must not overflow.
+constexpr void WrapAdd(std::int32_t& field, std::int32_t goals) {
+    field = static_cast<std::int32_t>(static_cast<std::uint32_t>(field) +
+                                      static_cast<std::uint32_t>(goals));
+}

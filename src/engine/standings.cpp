@@ -30,10 +30,10 @@ void TDrawWindow::BerekenPloegScore() {
         const std::int32_t s2 = g.score2;
         p1.gespeeld += 1;
         p2.gespeeld += 1;
-        p1.voor += s1;
-        p1.tegen += s2;
-        p2.voor += s2;
-        p2.tegen += s1;
+        WrapAdd(p1.voor, s1);
+        WrapAdd(p1.tegen, s2);
+        WrapAdd(p2.voor, s2);
+        WrapAdd(p2.tegen, s1);
         if (s1 == s2) {
             p1.gelijk += 1;
             p1.punten += 1;

@@ -21,16 +21,16 @@ void TDrawWindow::TieBreaker(int aantal, TPoel& ploegen) {
                         TPloeg[i].punten += 1;
                     else if (g.score1 > g.score2)
                         TPloeg[i].punten += 3;
-                    TPloeg[i].voor += g.score1;
-                    TPloeg[i].tegen += g.score2;
+                    WrapAdd(TPloeg[i].voor, g.score1);
+                    WrapAdd(TPloeg[i].tegen, g.score2);
                 }
                 if (g.ploeg2 == ploegen[i] && g.ploeg1 == ploegen[k] && g.gespeeld == 1) {
                     if (g.score1 == g.score2)
                         TPloeg[i].punten += 1;
                     else if (g.score1 < g.score2)
                         TPloeg[i].punten += 3;
-                    TPloeg[i].voor += g.score2;
-                    TPloeg[i].tegen += g.score1;
+                    WrapAdd(TPloeg[i].voor, g.score2);
+                    WrapAdd(TPloeg[i].tegen, g.score1);
                 }
             }
         }
