@@ -6,12 +6,16 @@
 #include "platform/qt/template_dialog.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
+
+constexpr int kRefocusDelayMs = 100;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -163,13 +167,25 @@ QWidget* QtWindowHost::ModalParent() const {
 }
 
 // Without a window manager the keyboard focus stays on the root window when a modal
-// window closes, and the frame's menu keys would do nothing.
+// window closes, and the frame's menu keys would do nothing. The frame (or the dialog
+// still open underneath) asks for the focus back at once, and once more a moment later:
+// X drops a focus request stamped earlier than its own revert to the root window, and
+// the toolkit's latest time stamp may still be older than that revert.
 void QtWindowHost::ReactivateAfterModal() {
-    QWidget* next = QApplication::activeModalWidget();
-    if (!next)
-        next = frame_;
-    if (next && next->isVisible())
-        next->activateWindow();
+    auto activate = [frame = frame_] {
+        QWidget* next = QApplication::activeModalWidget();
+        if (!next)
+            next = frame;
+        if (next && next->isVisible())
+            next->activateWindow();
+    };
+    activate();
+    if (frame_) {
+        QTimer::singleShot(kRefocusDelayMs, frame_, [activate] {
+            if (!QGuiApplication::focusWindow())
+                activate();
+        });
+    }
 }
 
 int QtWindowHost::MessageBox(std::string_view text, std::string_view caption, unsigned style) {

@@ -31,21 +31,29 @@ QString FromUtf8(const std::string& text) {
 }
 
 // Dialog units: a quarter of the average character width across, an eighth of the
-// character height down.
+// character height down. The average is taken over the letters of the alphabet, as
+// dialog units have always been measured, and kept unrounded: the templates' longest
+// labels were sized to their texts, and a rounded-down width would cut them.
 class DialogUnits {
   public:
     explicit DialogUnits(const QFontMetrics& metrics)
-        : baseX_(metrics.averageCharWidth()), baseY_(metrics.height()) {}
-    int X(int units) const { return Scale(units, baseX_, 4); }
-    int Y(int units) const { return Scale(units, baseY_, 8); }
-    QRect Rect(int x, int y, int w, int h) const { return QRect(X(x), Y(y), X(w), Y(h)); }
+        : baseX_(AverageLetterWidth(metrics)), baseY_(metrics.height()) {}
+    int X(int units) const { return qRound(units * baseX_ / 4.0); }
+    int Y(int units) const { return qRound(units * baseY_ / 8.0); }
+    QRect Rect(int x, int y, int w, int h) const {
+        // Edges from units, so that neighbouring controls stay exactly apart.
+        return QRect(QPoint(X(x), Y(y)), QPoint(X(x + w) - 1, Y(y + h) - 1));
+    }
 
   private:
-    static int Scale(int units, int base, int divisor) {
-        return (units * base + divisor / 2) / divisor;
+    static double AverageLetterWidth(const QFontMetrics& metrics) {
+        const QString letters =
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        return metrics.horizontalAdvance(letters) / static_cast<double>(letters.size());
     }
-    int baseX_;
-    int baseY_;
+
+    double baseX_;
+    double baseY_;
 };
 
 class TemplateDialog final : public QDialog {
