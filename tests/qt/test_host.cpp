@@ -4,6 +4,7 @@
 #include "app/command_ids.h"
 #include "app/draw_app.h"
 #include "data/draw_window.h"
+#include "dialogs/about_dlg.h"
 #include "dialogs/result_dlg.h"
 #include "dialogs/templates.h"
 #include "platform/qt/frame_window.h"
@@ -13,11 +14,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -390,6 +394,31 @@ TEST_F(HostTest, ResultEnteredThroughTheMenuReachesTheStandings) {
     EXPECT_EQ(Client().MoetSaven, 1);
 }
 
+TEST_F(HostTest, AboutBoxShowsItsIconAndTheVersionSetUpByTheDialog) {
+    Show();
+    ModalScript script;
+    script.Then([](QWidget& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Korvel"));
+        auto* icon = dialog.findChild<QLabel*>(QStringLiteral("control150"));
+        ASSERT_NE(icon, nullptr);
+        EXPECT_EQ(icon->pixmap().size(), QSize(32, 32));
+        // Bound only in the dialog's set-up, so shown only if set-up came first.
+        auto* version = dialog.findChild<QLabel*>(QStringLiteral("control401"));
+        ASSERT_NE(version, nullptr);
+        EXPECT_EQ(version->text(), QString::fromLatin1(kVersionText));
+        // Every text's ink fits its label: nothing is cut off.
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (!label->text().isEmpty()) {
+                EXPECT_LT(label->fontMetrics().boundingRect(label->text()).right(), label->width())
+                    << label->text().toStdString();
+            }
+        }
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    window_->MenuAction(CM_ABOUT)->trigger();
+    EXPECT_TRUE(script.Done());
+}
+
 // ---------------------------------------------------------------- how the program ends
 
 TEST_F(HostTest, QuitRequestFromACommandEndsTheLoopWithItsStatus) {
@@ -477,6 +506,73 @@ TEST_F(HostTest, HelpFileFromTheWorkingDirectoryShowsInOneReusedViewer) {
         EXPECT_TRUE(shown.contains(QStringLiteral("Click a match in the schedule.")));
     }
     QFile::remove(QStringLiteral("korvel-test.hlp"));
+}
+
+// Writes a help file, creating its folder; removes both again when it goes.
+class HelpFileAt {
+  public:
+    HelpFileAt(const QString& dir, const QString& name, const QByteArray& text)
+        : path_(QDir(dir).filePath(name)) {
+        QDir folder(dir);
+        if (!folder.exists()) {
+            QDir().mkpath(dir);
+            createdDir_ = folder.absolutePath();
+        }
+        QFile file(path_);
+        ok_ = file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    }
+    ~HelpFileAt() {
+        QFile::remove(path_);
+        if (!createdDir_.isEmpty()) {
+            QDir().rmpath(createdDir_);
+        }
+    }
+    HelpFileAt(const HelpFileAt&) = delete;
+    HelpFileAt& operator=(const HelpFileAt&) = delete;
+    bool ok() const { return ok_; }
+
+  private:
+    QString path_;
+    QString createdDir_;
+    bool ok_ = false;
+};
+
+TEST_F(HostTest, HelpFileIsFoundHereThenBesideTheProgramThenInItsShareFolder) {
+    Show();
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString shareDir = QDir(programDir).filePath(QStringLiteral("../share/korvel"));
+    const QString name =
+        QStringLiteral("korvel-lookup-%1.hlp").arg(QCoreApplication::applicationPid());
+    struct Case {
+        const char* what;
+        bool here;
+        bool besideProgram;
+        bool inShare;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"only in the share folder", false, false, true, "share"},
+        {"beside the program first", false, true, true, "beside"},
+        {"the working directory first", true, true, true, "here"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::unique_ptr<HelpFileAt>> files;
+        if (c.inShare)
+            files.push_back(std::make_unique<HelpFileAt>(shareDir, name, "share"));
+        if (c.besideProgram)
+            files.push_back(std::make_unique<HelpFileAt>(programDir, name, "beside"));
+        if (c.here)
+            files.push_back(std::make_unique<HelpFileAt>(QDir::currentPath(), name, "here"));
+        for (const auto& file : files)
+            ASSERT_TRUE(file->ok());
+        ModalScript script; // no box expected
+        Client().WinHelp(name.toStdString().c_str(), HELP_CONTENTS, 0);
+        const auto viewers = window_->Window().findChildren<QWidget*>(QStringLiteral("helpViewer"));
+        ASSERT_EQ(viewers.size(), 1);
+        EXPECT_EQ(static_cast<HelpViewer*>(viewers.front())->Browser()->toPlainText(),
+                  QString::fromLatin1(c.shown));
+    }
 }
 
 // ---------------------------------------------------------------- rendering

@@ -63,10 +63,12 @@ class TemplateDialog final : public QDialog {
   private:
     void Build();
     void ShowControlTexts();
+    void FitStatics();
     void Ok();
 
     TDialog& dialog_;
     std::vector<std::pair<int, QLabel*>> labels_;
+    std::vector<QLabel*> statics_;
     std::vector<std::pair<int, QLineEdit*>> edits_;
     std::vector<std::pair<int, QPushButton*>> buttons_;
 };
@@ -80,6 +82,7 @@ TemplateDialog::TemplateDialog(TDialog& dialog, QWidget* parent)
     Build();
     dialog_.SetupWindow();
     ShowControlTexts();
+    FitStatics();
     // The first edit field takes the keyboard, its text selected for overtyping.
     if (!edits_.empty()) {
         edits_.front().second->setFocus();
@@ -103,6 +106,7 @@ void TemplateDialog::Build() {
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setTextFormat(Qt::PlainText);
             label->setGeometry(geometry);
+            statics_.push_back(label);
             if (control.id > 0) {
                 label->setObjectName(name);
                 labels_.emplace_back(control.id, label);
@@ -157,6 +161,28 @@ void TemplateDialog::ShowControlTexts() {
     }
     for (auto& [id, button] : buttons_)
         button->setText(FromUtf8(dialog_.ControlText(id)));
+}
+
+// The templates were laid out for a narrower font. A static text that is wider than its
+// control takes free room to its right, up to the next control on its line or the
+// dialog's edge, rather than losing its last letters.
+void TemplateDialog::FitStatics() {
+    const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QLabel* label : statics_) {
+        QRect rect = label->geometry();
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        if (needed <= rect.width())
+            continue;
+        int room = width() - rect.left();
+        for (const QWidget* other : controls) {
+            const QRect next = other->geometry();
+            if (other != label && next.left() > rect.left() && next.top() <= rect.bottom() &&
+                next.bottom() >= rect.top())
+                room = std::min(room, next.left() - rect.left());
+        }
+        rect.setWidth(std::max(rect.width(), std::min(needed, room)));
+        label->setGeometry(rect);
+    }
 }
 
 void TemplateDialog::Ok() {
