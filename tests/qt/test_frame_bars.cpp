@@ -375,3 +375,73 @@ TEST_F(FrameTest, LeftClickOnTheScheduleOpensTheResultOfThatMatch) {
 }
 
 } // namespace
+
+namespace {
+
+// A client with one enable handler that greys its command out and checks it.
+class GreyingWindow : public TWindow {
+  public:
+    bool greyed = true;
+    int commands = 0;
+
+    bool Find(TEventInfo& info) override {
+        static constexpr TResponseEntry kTable[] = {
+            {TMsg::Command, 1, &CommandThunk<GreyingWindow, &GreyingWindow::Count>},
+            {TMsg::Command, 2, &CommandThunk<GreyingWindow, &GreyingWindow::Count>},
+            {TMsg::CommandEnable, 1, &EnablerThunk<GreyingWindow, &GreyingWindow::Enable>},
+        };
+        for (const TResponseEntry& entry : kTable) {
+            if (entry.msg == info.msg && entry.id == info.id) {
+                info.entry = &entry;
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    void Count() { ++commands; }
+    void Enable(TCommandEnabler& enabler) {
+        enabler.Enable(!greyed);
+        enabler.SetCheck(TCommandEnabler::Checked);
+    }
+};
+
+constexpr MenuItem kGreyItems[] = {
+    {MenuItem::Command, "&Greyed", 1, {}},
+    {MenuItem::Command, "&Plain", 2, {}},
+};
+constexpr MenuItem kGreyMenu[] = {{MenuItem::Popup, "&Test", 0, kGreyItems}};
+constexpr HintString kGreyHints[] = {{1, "First hint"}, {2, "Second hint"}};
+
+TEST(FrameMenus, EnableHandlersGreyOutAndCheckTheirCommandsEachTimeTheMenuOpens) {
+    // This frame does not track menu selection: its items carry no hints.
+    TDecoratedFrame frame(nullptr, "Test", std::make_unique<GreyingWindow>(), false);
+    frame.AssignMenu(kGreyMenu);
+    frame.SetHints(kGreyHints);
+    auto& client = static_cast<GreyingWindow&>(frame.Client());
+    QtFrameWindow window(frame);
+    QMenu* menu = window.MenuBar()->actions().front()->menu();
+    ASSERT_NE(menu, nullptr);
+    QAction* greyedItem = window.MenuAction(1);
+    QAction* plainItem = window.MenuAction(2);
+    ASSERT_NE(greyedItem, nullptr);
+    ASSERT_NE(plainItem, nullptr);
+
+    for (const bool greyed : {true, false, true}) {
+        SCOPED_TRACE(greyed ? "greyed" : "enabled");
+        client.greyed = greyed;
+        menu->popup(QPoint(10, 10));
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000));
+        EXPECT_EQ(greyedItem->isEnabled(), !greyed);
+        EXPECT_TRUE(greyedItem->isChecked());
+        EXPECT_TRUE(plainItem->isEnabled());
+        EXPECT_FALSE(plainItem->isChecked());
+        menu->hide();
+    }
+    EXPECT_TRUE(greyedItem->statusTip().isEmpty());
+    plainItem->trigger();
+    EXPECT_EQ(client.commands, 1);
+}
+
+} // namespace
