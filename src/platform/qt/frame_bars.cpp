@@ -43,17 +43,21 @@ class MenuBuilder {
     MenuBuilder(const TDecoratedFrame& frame, QStatusBar& status)
         : frame_(frame), client_(frame.Client()), status_(status) {}
 
-    void Fill(QMenu& menu, std::span<const MenuItem> items) {
+    // Fills the menu bar or a popup menu.
+    void Fill(QWidget& owner, std::span<const MenuItem> items) {
         for (const MenuItem& item : items) {
             switch (item.kind) {
             case MenuItem::Command:
-                AddCommand(menu, item);
+                AddCommand(owner, item);
                 break;
             case MenuItem::Separator:
-                menu.addSeparator();
+                if (auto* menu = qobject_cast<QMenu*>(&owner))
+                    menu->addSeparator();
+                else if (auto* bar = qobject_cast<QMenuBar*>(&owner))
+                    bar->addSeparator();
                 break;
             case MenuItem::Popup:
-                Fill(AddPopup(menu, item), item.items);
+                Fill(AddPopup(owner, item), item.items);
                 break;
             }
         }
@@ -82,8 +86,8 @@ class MenuBuilder {
     std::map<int, QAction*> TakeCommands() { return std::move(commands_); }
 
   private:
-    void AddCommand(QMenu& menu, const MenuItem& item) {
-        QAction* action = menu.addAction(FromUtf8(item.text));
+    void AddCommand(QWidget& owner, const MenuItem& item) {
+        QAction* action = owner.addAction(FromUtf8(item.text));
         action->setObjectName(QStringLiteral("command%1").arg(item.id));
         action->setData(item.id);
         if (frame_.TracksMenuSelection())
@@ -117,27 +121,7 @@ QKeySequence KeyOf(const Accelerator& accelerator) {
 std::map<int, QAction*> BuildMenuBar(QMenuBar& bar, const TDecoratedFrame& frame,
                                      QStatusBar& status) {
     MenuBuilder builder(frame, status);
-    for (const MenuItem& item : frame.Menu()) {
-        switch (item.kind) {
-        case MenuItem::Popup:
-            builder.Fill(builder.AddPopup(bar, item), item.items);
-            break;
-        case MenuItem::Separator:
-            bar.addSeparator();
-            break;
-        case MenuItem::Command: {
-            // A command straight on the bar.
-            QAction* action = bar.addAction(FromUtf8(item.text));
-            action->setObjectName(QStringLiteral("command%1").arg(item.id));
-            action->setData(item.id);
-            TWindow& client = frame.Client();
-            const int id = item.id;
-            QObject::connect(action, &QAction::triggered, action,
-                             [&client, id] { client.HandleCommand(id); });
-            break;
-        }
-        }
-    }
+    builder.Fill(bar, frame.Menu());
 
     std::map<int, QAction*> commands = builder.TakeCommands();
     for (const Accelerator& accelerator : frame.Accelerators()) {
