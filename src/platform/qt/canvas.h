@@ -27,7 +27,6 @@ class Canvas {
 
     const QImage& Image() const { return image_; }
     QSize Size() const { return image_.size(); }
-    const ViewFont& Font() const { return font_; }
 
     // Makes the canvas at least this large (and never below the minimum). A larger
     // canvas starts out white: the caller draws it again. Not while painting.
