@@ -75,11 +75,14 @@ xdotool mousemove $((ox + 120)) $((oy + 4)) click 1
 
 result_dialog() { xdotool search --onlyvisible --name '^Enter match result$'; }
 wait_for 10 result_dialog || fail "the result dialog did not open"
-sleep 0.3
+# Without a window manager nobody else hands the new dialog the keyboard.
+sleep 1
+xdotool windowfocus --sync "$(result_dialog | head -n 1)"
 xdotool key ctrl+a
 xdotool type 2
 xdotool key Tab ctrl+a
 xdotool type 1
+import -display "$DISPLAY" -window root "$work/typed.png"
 xdotool key Return
 wait_for 10 bash -c '! xdotool search --onlyvisible --name "^Enter match result$"' ||
     fail "the result dialog did not close"

@@ -9,7 +9,7 @@ constexpr int kResultDialog = 300;
 constexpr int kNone = -1;
 
 class EntryHitTest : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         window.FirstTime = 0;
         window.SchermType = 1;
@@ -19,17 +19,17 @@ protected:
 TEST_F(EntryHitTest, ClickInTheScheduleOpensTheMatchOfItsBand) {
     struct Case {
         int x, y;
-        int match;  // kNone: the click selects nothing
+        int match; // kNone: the click selects nothing
     };
     const Case cases[] = {
-        {0, 0, 0},          {340, 20, 1},       {341, 20, 24},      {10, 359, 23},
-        {10, 360, 24},      {10, 464, 30},      {10, 465, kNone},   {500, 5, kNone},
-        {400, 95, kNone},   {400, 150, kNone},  {341, 14, kNone},   {341, 15, 24},
-        {341, 29, 24},      {341, 30, 25},      {341, 45, 26},      {341, 74, 27},
-        {341, 75, kNone},   {341, 104, kNone},  {341, 105, 28},     {341, 119, 28},
-        {341, 120, 29},     {341, 134, 29},     {341, 135, kNone},  {341, 164, kNone},
-        {341, 165, 30},     {341, 179, 30},     {341, 180, kNone},  {2000, 170, 30},
-        {341, 245, kNone},  {630, 245, kNone},  {500, 260, kNone},  {630, 270, kNone},
+        {0, 0, 0},         {340, 20, 1},      {341, 20, 24},     {10, 359, 23},
+        {10, 360, 24},     {10, 464, 30},     {10, 465, kNone},  {500, 5, kNone},
+        {400, 95, kNone},  {400, 150, kNone}, {341, 14, kNone},  {341, 15, 24},
+        {341, 29, 24},     {341, 30, 25},     {341, 45, 26},     {341, 74, 27},
+        {341, 75, kNone},  {341, 104, kNone}, {341, 105, 28},    {341, 119, 28},
+        {341, 120, 29},    {341, 134, 29},    {341, 135, kNone}, {341, 164, kNone},
+        {341, 165, 30},    {341, 179, 30},    {341, 180, kNone}, {2000, 170, 30},
+        {341, 245, kNone}, {630, 245, kNone}, {500, 260, kNone}, {630, 270, kNone},
         {341, 270, kNone},
     };
     for (const Case& c : cases) {
@@ -66,7 +66,7 @@ TEST_F(EntryHitTest, ClicksOutsideTheScheduleDoNothing) {
 }
 
 class EntryResult : public WindowTest {
-protected:
+  protected:
     void SetUp() override { window.FirstTime = 0; }
 
     // Opens the result dialog for a match with "Match result" and answers it.
@@ -148,9 +148,8 @@ TEST_F(EntryResult, OkStoresTheTypedScoresAsNumbers) {
         int score1, score2;
     };
     const Case cases[] = {
-        {"3", "1", 3, 1},    {"abc", "x", 0, 0},   {" 3", "0", 3, 0},
-        {"12a", "7", 12, 7}, {"255", "0", 255, 0}, {"1234", "5", 123, 5},
-        {"0", "255", 0, 255}, {"", "", 0, 0},
+        {"3", "1", 3, 1},     {"abc", "x", 0, 0},    {" 3", "0", 3, 0},    {"12a", "7", 12, 7},
+        {"255", "0", 255, 0}, {"1234", "5", 123, 5}, {"0", "255", 0, 255}, {"", "", 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("\"") + c.s1 + "\" \"" + c.s2 + "\"");
@@ -278,4 +277,4 @@ TEST_F(EntryResult, RefusedScoreStaysTypedUntilCorrected) {
     EXPECT_EQ(window.MoetSaven, 1);
 }
 
-}  // namespace
+} // namespace

@@ -10,7 +10,7 @@ constexpr const char* kExitQuestion =
     "Entered results have not been saved\nexit anyway (and lose them)?";
 
 class ShellClosing : public WindowTest {
-protected:
+  protected:
     void SetUp() override { window.FirstTime = 0; }
 };
 
@@ -18,7 +18,7 @@ TEST_F(ShellClosing, ExitCommandAsksOnlyWithUnsavedResults) {
     struct Case {
         const char* what;
         int moetSaven;
-        std::optional<int> answer;  // the exit question's answer, when it is asked
+        std::optional<int> answer; // the exit question's answer, when it is asked
         std::vector<int> quitStatuses;
     };
     const Case cases[] = {
@@ -109,7 +109,7 @@ int FakeUnlink(const char*) { return 0; }
 const FileOps kFakeDisk{FakeOpen, FakeWrite, FakeOk, FakeOk, FakeRename, FakeUnlink};
 
 class ShellCommands : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         window.FirstTime = 0;
         window.SetFileOps(kFakeDisk);
@@ -136,9 +136,15 @@ TEST_F(ShellCommands, EveryCommandReachesItsOwnHandler) {
     const Case cases[] = {
         {101, "save", [](H&, W& w) { w.MoetSaven = 1; },
          [](H&, W& w) { EXPECT_EQ(w.MoetSaven, 0); }},
-        {102, "match result", [](H& h, W&) { h.ExpectDialog({300, {}, IDCANCEL}); },
+        {102, "match result",
+         [](H& h, W&) {
+             h.ExpectDialog({300, {}, IDCANCEL});
+         },
          [](H& h, W&) { EXPECT_EQ(h.dialogs.size(), 1u); }},
-        {103, "about", [](H& h, W&) { h.ExpectDialog({400, {}, IDOK}); },
+        {103, "about",
+         [](H& h, W&) {
+             h.ExpectDialog({400, {}, IDOK});
+         },
          [](H& h, W&) { EXPECT_EQ(h.dialogs.size(), 1u); }},
         {104, "schedule", nothing, [](H&, W& w) { EXPECT_EQ(w.SchermType, 1); }},
         {105, "standings", [](H&, W& w) { w.SchermType = 2; },
@@ -174,7 +180,10 @@ TEST_F(ShellCommands, EveryCommandReachesItsOwnHandler) {
         {132, "UTC -6", nothing, zone(-600)},
         {133, "UTC -5", nothing, zone(-500)},
         {134, "UTC -4", nothing, zone(-400)},
-        {135, "other time zone", [](H& h, W&) { h.ExpectDialog({521, {{101, "-345"}}, IDOK}); },
+        {135, "other time zone",
+         [](H& h, W&) {
+             h.ExpectDialog({521, {{101, "-345"}}, IDOK});
+         },
          zone(-345)},
     };
     ASSERT_EQ(std::size(cases), 35u);
@@ -237,4 +246,4 @@ TEST_F(ShellCommands, TieBreakerSwitchFollowsTheCommandWithoutRepainting) {
     EXPECT_EQ(host.invalidations, 0);
 }
 
-}  // namespace
+} // namespace

@@ -39,7 +39,7 @@ std::vector<std::string> Describe(const std::vector<DrawOp>& ops) {
 }
 
 class ViewMap : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         LoadPictures();
         window.FirstTime = 0;
@@ -70,8 +70,8 @@ TEST_F(ViewMap, DrawsMapMarkersFramesAndFlagsInThatOrder) {
         expected.push_back("text (" + std::to_string(m.lx) + "," + std::to_string(m.ly) + ") \"" +
                            m.label + "\" in 0,0,0");
     }
-    for (const char* frame : {"(48,28,218,62)", "(422,28,592,62)", "(48,298,218,332)",
-                              "(422,298,592,332)"})
+    for (const char* frame :
+         {"(48,28,218,62)", "(422,28,592,62)", "(48,298,218,332)", "(422,298,592,332)"})
         expected.push_back(std::string("rect ") + frame +
                            " pen 192,192,192 width 1 brush 192,192,192");
     // Flags in team-index order: four to a frame, 42 pixels apart.
@@ -99,4 +99,4 @@ TEST_F(ViewMap, EnteredResultsChangeNothing) {
     EXPECT_EQ(Describe(host.ops), before);
 }
 
-}  // namespace
+} // namespace

@@ -16,7 +16,7 @@ std::string Rgb(TColor c) {
 }
 
 class ViewMatchLine : public WindowTest {
-protected:
+  protected:
     std::string Shown(int x, int y) const {
         const DrawOp* op = host.TextAt(x, y);
         return op ? op->text : "<nothing drawn>";
@@ -43,13 +43,11 @@ TEST_F(ViewMatchLine, KickOffIsShiftedByTheOffsetWithOneDayOfRollOver) {
         const char* shown;
     };
     const Case cases[] = {
-        {1400, 200, "1600"},   {1400, -700, "700"},   {1400, -130, "1230"},
-        {1400, 1000, "2400"},  {1400, 1100, "100+"},  {1330, -700, "630"},
-        {1400, -400, "1000"},  {1330, -130, "1200"},  {1415, -130, "1245"},
-        {1330, 130, "1500"},   {1800, 1000, "400+"},  {1400, -1500, "2300-"},
-        {1400, 5000, "4000+"}, {1400, -1400, "0"},    {1800, 600, "2400"},
-        {1400, 1001, "1+"},    {700, -701, "2359-"},  {1530, 0, "1530"},
-        {1830, 600, "30+"},    {1400, -430, "930"},
+        {1400, 200, "1600"},   {1400, -700, "700"}, {1400, -130, "1230"}, {1400, 1000, "2400"},
+        {1400, 1100, "100+"},  {1330, -700, "630"}, {1400, -400, "1000"}, {1330, -130, "1200"},
+        {1415, -130, "1245"},  {1330, 130, "1500"}, {1800, 1000, "400+"}, {1400, -1500, "2300-"},
+        {1400, 5000, "4000+"}, {1400, -1400, "0"},  {1800, 600, "2400"},  {1400, 1001, "1+"},
+        {700, -701, "2359-"},  {1530, 0, "1530"},   {1830, 600, "30+"},   {1400, -430, "930"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TimeText(c.tijd, c.timeZone), c.shown)
@@ -98,7 +96,7 @@ TEST_F(ViewMatchLine, WholeLineWearsItsGroupColourOrBlackInTheKnockOut) {
         window.PrintWedstrijdRegel(i, 0, 0);
         const TColor expected = i < 24 ? colourOf[groups[i] - 'A'] : kBlack;
         const auto texts = host.Of(DrawOp::Text);
-        ASSERT_EQ(texts.size(), 7u);  // day, time, two names, dash, two scores
+        ASSERT_EQ(texts.size(), 7u); // day, time, two names, dash, two scores
         for (const DrawOp& op : texts) {
             EXPECT_EQ(Rgb(op.color), Rgb(expected)) << "\"" << op.text << "\"";
         }
@@ -121,7 +119,7 @@ TEST_F(ViewMatchLine, KnockOutMatchWithoutKnownTeamsShowsDayTimeAndDashOnly) {
 }
 
 class ViewTimeZone : public WindowTest {
-protected:
+  protected:
     void SetUp() override { window.FirstTime = 0; }
 };
 
@@ -181,4 +179,4 @@ TEST_F(ViewTimeZone, OffsetChangeLeavesUnsavedResultsMarked) {
     EXPECT_EQ(window.MoetSaven, 1);
 }
 
-}  // namespace
+} // namespace

@@ -17,7 +17,7 @@ std::string Rgb(TColor c) {
 }
 
 class ViewSchedule : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         LoadPictures();
         window.FirstTime = 0;
@@ -32,7 +32,7 @@ protected:
 struct Line {
     int match, x, y;
     const char* day;
-    const char* time;  // with the default offset of two hours
+    const char* time; // with the default offset of two hours
     const char* team1;
     const char* team2;
 };
@@ -181,7 +181,8 @@ TEST_F(ViewSchedule, TimeZoneChangesOnlyTheTimeColumn) {
         EXPECT_EQ(before[i].y, after[i].y);
         const bool timeColumn = before[i].x == 25 || before[i].x == 365;
         if (!timeColumn) {
-            EXPECT_EQ(before[i].text, after[i].text) << "at (" << before[i].x << "," << before[i].y << ")";
+            EXPECT_EQ(before[i].text, after[i].text)
+                << "at (" << before[i].x << "," << before[i].y << ")";
         } else if (before[i].text != after[i].text) {
             ++changed;
         }
@@ -190,4 +191,4 @@ TEST_F(ViewSchedule, TimeZoneChangesOnlyTheTimeColumn) {
     EXPECT_EQ(Shown(25, 0), "700");
 }
 
-}  // namespace
+} // namespace

@@ -32,19 +32,20 @@ struct Row {
 };
 
 class ViewStandings : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         LoadPictures();
-        window.FirstTime = 0;  // the start-up and its welcome box are not under test here
+        window.FirstTime = 0; // the start-up and its welcome box are not under test here
         window.SchermType = 0;
     }
 
     void ExpectText(int x, int y, std::string_view text, TColor colour) {
         const DrawOp* op = host.TextAt(x, y);
-        ASSERT_NE(op, nullptr) << "no text at (" << x << "," << y << "), expected \"" << text << "\"";
+        ASSERT_NE(op, nullptr) << "no text at (" << x << "," << y << "), expected \"" << text
+                               << "\"";
         EXPECT_EQ(op->text, text) << "at (" << x << "," << y << ")";
-        EXPECT_EQ(Rgb(op->color), Rgb(colour)) << "colour of \"" << text << "\" at (" << x << ","
-                                               << y << ")";
+        EXPECT_EQ(Rgb(op->color), Rgb(colour))
+            << "colour of \"" << text << "\" at (" << x << "," << y << ")";
     }
 
     // Won, drawn and lost are secondary figures in gray; the rest is black.
@@ -63,7 +64,8 @@ protected:
     std::vector<DrawOp> PanelOps() const {
         for (std::size_t i = 0; i < host.ops.size(); ++i) {
             const DrawOp& op = host.ops[i];
-            if (op.kind == DrawOp::Rect && op.x == 155 && op.y == 45 && op.x2 == 495 && op.y2 == 265)
+            if (op.kind == DrawOp::Rect && op.x == 155 && op.y == 45 && op.x2 == 495 &&
+                op.y2 == 265)
                 return {host.ops.begin() + static_cast<std::ptrdiff_t>(i), host.ops.end()};
         }
         return {};
@@ -102,12 +104,12 @@ TEST_F(ViewStandings, EmptyTournamentShowsEveryGroupInIndexOrderWithZeroRows) {
 }
 
 TEST_F(ViewStandings, PlayedGroupIsRankedWithItsFiguresAndSignedGoalTexts) {
-    Result(0, 1, 1);   // England - Switzerland
-    Result(4, 2, 0);   // Netherlands - Scotland
-    Result(9, 0, 1);   // Switzerland - Netherlands
-    Result(12, 0, 2);  // Scotland - England
-    Result(18, 1, 1);  // Scotland - Switzerland
-    Result(19, 1, 4);  // Netherlands - England
+    Result(0, 1, 1);  // England - Switzerland
+    Result(4, 2, 0);  // Netherlands - Scotland
+    Result(9, 0, 1);  // Switzerland - Netherlands
+    Result(12, 0, 2); // Scotland - England
+    Result(18, 1, 1); // Scotland - Switzerland
+    Result(19, 1, 4); // Netherlands - England
     host.Render(window);
 
     const Row rows[] = {
@@ -134,9 +136,9 @@ TEST_F(ViewStandings, QuarterFinalSlotsShowCurrentPlacesInTheirGroupColours) {
         TColor colour;
     };
     const Slot slots[] = {
-        {10, 240, "Bulgaria", kLtRed},    {10, 260, "England", kOlive},
-        {10, 300, "Germany", kLtBlue},    {10, 320, "Portugal", kGreen},
-        {520, 240, "Spain", kLtRed},      {520, 260, "Switzerland", kOlive},
+        {10, 240, "Bulgaria", kLtRed},     {10, 260, "England", kOlive},
+        {10, 300, "Germany", kLtBlue},     {10, 320, "Portugal", kGreen},
+        {520, 240, "Spain", kLtRed},       {520, 260, "Switzerland", kOlive},
         {520, 300, "Czech Rep.", kLtBlue}, {520, 320, "Danmark", kGreen},
     };
     for (const Slot& s : slots)
@@ -163,7 +165,7 @@ TEST_F(ViewStandings, LaterSlotAppearsOnlyOnceItsFeedingMatchIsPlayed) {
     struct Case {
         const char* what;
         int match, s1, s2;
-        int slot;  // index into kLaterSlots
+        int slot; // index into kLaterSlots
         const char* team;
     };
     // With nothing else played: 24 Bulgaria-England, 25 Spain-Switzerland,
@@ -186,7 +188,8 @@ TEST_F(ViewStandings, LaterSlotAppearsOnlyOnceItsFeedingMatchIsPlayed) {
         for (int s = 0; s < 6; ++s) {
             const DrawOp* op = host.TextAt(kLaterSlots[s].x, kLaterSlots[s].y);
             if (s != c.slot) {
-                EXPECT_EQ(op, nullptr) << "slot " << s << " shows \"" << (op ? op->text : "") << "\"";
+                EXPECT_EQ(op, nullptr)
+                    << "slot " << s << " shows \"" << (op ? op->text : "") << "\"";
                 continue;
             }
             ASSERT_NE(op, nullptr) << "slot " << s << " stays empty";
@@ -203,9 +206,8 @@ TEST_F(ViewStandings, TreeLinesFinalFrameAndLogoAreDrawn) {
         int x, y, x2, y2;
     };
     const Segment expected[] = {
-        {10, 258, 130, 258},  {130, 258, 130, 318}, {130, 318, 10, 318},
-        {130, 288, 250, 288}, {250, 288, 250, 308},
-        {630, 258, 510, 258}, {510, 258, 510, 318}, {510, 318, 630, 318},
+        {10, 258, 130, 258},  {130, 258, 130, 318}, {130, 318, 10, 318},  {130, 288, 250, 288},
+        {250, 288, 250, 308}, {630, 258, 510, 258}, {510, 258, 510, 318}, {510, 318, 630, 318},
         {510, 288, 390, 288}, {390, 288, 390, 308},
     };
     const auto lines = host.Of(DrawOp::Line);
@@ -252,8 +254,11 @@ TEST_F(ViewStandings, TreeLinesFinalFrameAndLogoAreDrawn) {
         int x;
         const char* text;
     };
-    const Label labels[] = {{10, "quarterfinals"}, {140, "semifinales"}, {310, "final"},
-                            {400, "semifinales"},  {520, "quarterfinales"}};
+    const Label labels[] = {{10, "quarterfinals"},
+                            {140, "semifinales"},
+                            {310, "final"},
+                            {400, "semifinales"},
+                            {520, "quarterfinales"}};
     for (const Label& l : labels)
         ExpectText(l.x, 210, l.text, kGray);
 }
@@ -339,4 +344,4 @@ TEST_F(ViewStandings, ClearingAllResultsRemovesTheChampionPanelAtTheNextPaint) {
     }
 }
 
-}  // namespace
+} // namespace

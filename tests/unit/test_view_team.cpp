@@ -18,7 +18,7 @@ std::string Rgb(TColor c) {
 }
 
 class ViewTeam : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         LoadPictures();
         window.FirstTime = 0;
@@ -27,10 +27,11 @@ protected:
 
     void ExpectText(int x, int y, std::string_view text, TColor colour) {
         const DrawOp* op = host.TextAt(x, y);
-        ASSERT_NE(op, nullptr) << "no text at (" << x << "," << y << "), expected \"" << text << "\"";
+        ASSERT_NE(op, nullptr) << "no text at (" << x << "," << y << "), expected \"" << text
+                               << "\"";
         EXPECT_EQ(op->text, text) << "at (" << x << "," << y << ")";
-        EXPECT_EQ(Rgb(op->color), Rgb(colour)) << "colour of \"" << text << "\" at (" << x << ","
-                                               << y << ")";
+        EXPECT_EQ(Rgb(op->color), Rgb(colour))
+            << "colour of \"" << text << "\" at (" << x << "," << y << ")";
     }
 
     void ShowTeam(int team) {
@@ -45,7 +46,7 @@ struct MatchRow {
     const char* time;
     const char* team1;
     const char* team2;
-    bool firstIsShown;  // which name is the shown team's, in light red
+    bool firstIsShown; // which name is the shown team's, in light red
 };
 
 struct StageHeading {
@@ -123,7 +124,7 @@ TEST_F(ViewTeam, GroupTableFollowsTheStandingsAndMarksTheShownTeam) {
         const char* what;
         bool playGroupA;
         int shown;
-        int shownRow;  // place of the shown team in its group
+        int shownRow; // place of the shown team in its group
         Row rows[4];
     };
     const Case cases[] = {
@@ -211,8 +212,7 @@ TEST_F(ViewTeam, FlagForEveryTeamAndCupOnlyForFormerWinners) {
     for (int team = 0; team < 16; ++team) {
         SCOPED_TRACE("team " + std::to_string(team));
         ShowTeam(team);
-        const bool formerWinner =
-            team == 2 || team == 4 || team == 7 || team == 10 || team == 12;
+        const bool formerWinner = team == 2 || team == 4 || team == 7 || team == 10 || team == 12;
         int flags = 0, cups = 0;
         for (const DrawOp& op : host.Of(DrawOp::Bitmap)) {
             if (op.bitmapId == 520) {
@@ -235,9 +235,9 @@ TEST_F(ViewTeam, TeamCommandsShowTheirTeamsPage) {
     struct Case {
         int id, team;
     };
-    const Case cases[] = {{111, 2},  {112, 13}, {113, 5},  {114, 15}, {115, 9},  {116, 12},
-                          {117, 0},  {118, 7},  {119, 8},  {120, 10}, {121, 6},  {122, 11},
-                          {123, 3},  {124, 4},  {125, 1},  {126, 14}};
+    const Case cases[] = {{111, 2}, {112, 13}, {113, 5}, {114, 15}, {115, 9}, {116, 12},
+                          {117, 0}, {118, 7},  {119, 8}, {120, 10}, {121, 6}, {122, 11},
+                          {123, 3}, {124, 4},  {125, 1}, {126, 14}};
     for (const Case& c : cases) {
         SCOPED_TRACE("command " + std::to_string(c.id));
         window.SchermType = 1;
@@ -256,18 +256,17 @@ TEST_F(ViewTeam, PreviousWinnersShowsItsListAndChangesNothing) {
     host.ExpectBox("Previous Winners", IDOK);
     ASSERT_TRUE(window.HandleCommand(127));
     ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text,
-              "1960: Sovjet Union\n"
-              "1964: Spain\n"
-              "1968: Italy\n"
-              "1972: West Germany\n"
-              "1976: Czechoslovakia\n"
-              "1980: West Germany\n"
-              "1984: France\n"
-              "1988: The Netherlands\n"
-              "1992: Danmark\n"
-              "\n"
-              "All previous winners qualified\n");
+    EXPECT_EQ(host.boxes[0].text, "1960: Sovjet Union\n"
+                                  "1964: Spain\n"
+                                  "1968: Italy\n"
+                                  "1972: West Germany\n"
+                                  "1976: Czechoslovakia\n"
+                                  "1980: West Germany\n"
+                                  "1984: France\n"
+                                  "1988: The Netherlands\n"
+                                  "1992: Danmark\n"
+                                  "\n"
+                                  "All previous winners qualified\n");
     EXPECT_EQ(host.boxes[0].style & MB_BUTTONMASK, MB_OK);
     EXPECT_EQ(host.boxes[0].style & MB_ICONMASK, MB_ICONINFORMATION);
     EXPECT_EQ(window.SchermType, 1);
@@ -276,4 +275,4 @@ TEST_F(ViewTeam, PreviousWinnersShowsItsListAndChangesNothing) {
     EXPECT_EQ(window.MoetSaven, 0);
 }
 
-}  // namespace
+} // namespace
