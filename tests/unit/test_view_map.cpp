@@ -1,14 +1,9 @@
-#include "support/fixture.h"
-#include "views/pictures.h"
+#include "support/view_test.h"
 
 #include <string>
 #include <vector>
 
 namespace {
-
-std::string Rgb(TColor c) {
-    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
-}
 
 // One drawing operation as one comparable line of text.
 std::string Describe(const DrawOp& op) {
@@ -38,13 +33,9 @@ std::vector<std::string> Describe(const std::vector<DrawOp>& ops) {
     return lines;
 }
 
-class ViewMap : public WindowTest {
+class ViewMap : public ViewTest {
   protected:
-    void SetUp() override {
-        LoadPictures();
-        window.FirstTime = 0;
-        window.SchermType = 2;
-    }
+    ViewMap() : ViewTest(2) {}
 };
 
 TEST_F(ViewMap, DrawsMapMarkersFramesAndFlagsInThatOrder) {

@@ -1,31 +1,12 @@
-#include "support/fixture.h"
-#include "views/pictures.h"
+#include "support/view_test.h"
 
 #include <string>
 
 namespace {
 
-constexpr TColor kOlive{128, 128, 0};
-constexpr TColor kLtRed{255, 0, 0};
-constexpr TColor kLtBlue{0, 0, 255};
-constexpr TColor kGreen{0, 128, 0};
-constexpr TColor kBlack{0, 0, 0};
-
-std::string Rgb(TColor c) {
-    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
-}
-
-class ViewMatchLine : public WindowTest {
+class ViewMatchLine : public ViewTest {
   protected:
-    std::string Shown(int x, int y) const {
-        const DrawOp* op = host.TextAt(x, y);
-        return op ? op->text : "<nothing drawn>";
-    }
-
-    void SetUp() override {
-        LoadPictures();
-        window.FirstTime = 0;
-    }
+    ViewMatchLine() : ViewTest(0) {}
 
     // The time column of match 0's line with the given stored kick-off and offset.
     std::string TimeText(int tijd, int timeZone) {
@@ -118,9 +99,9 @@ TEST_F(ViewMatchLine, KnockOutMatchWithoutKnownTeamsShowsDayTimeAndDashOnly) {
     }
 }
 
-class ViewTimeZone : public WindowTest {
+class ViewTimeZone : public ViewTest {
   protected:
-    void SetUp() override { window.FirstTime = 0; }
+    ViewTimeZone() : ViewTest(0) {}
 };
 
 TEST_F(ViewTimeZone, FixedZoneCommandsSetTheirOffsetAndRepaint) {

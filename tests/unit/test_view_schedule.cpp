@@ -1,32 +1,12 @@
-#include "support/fixture.h"
-#include "views/pictures.h"
+#include "support/view_test.h"
 
 #include <string>
 
 namespace {
 
-constexpr TColor kOlive{128, 128, 0};
-constexpr TColor kLtRed{255, 0, 0};
-constexpr TColor kLtBlue{0, 0, 255};
-constexpr TColor kGreen{0, 128, 0};
-constexpr TColor kBlack{0, 0, 0};
-constexpr TColor kWhite{255, 255, 255};
-
-std::string Rgb(TColor c) {
-    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
-}
-
-class ViewSchedule : public WindowTest {
+class ViewSchedule : public ViewTest {
   protected:
-    void SetUp() override {
-        LoadPictures();
-        window.FirstTime = 0;
-        window.SchermType = 1;
-    }
-    std::string Shown(int x, int y) const {
-        const DrawOp* op = host.TextAt(x, y);
-        return op ? op->text : "<nothing drawn>";
-    }
+    ViewSchedule() : ViewTest(1) {}
 };
 
 struct Line {

@@ -1,24 +1,9 @@
-#include "support/fixture.h"
-#include "views/pictures.h"
+#include "support/view_test.h"
 
 #include <string>
 #include <vector>
 
 namespace {
-
-constexpr TColor kOlive{128, 128, 0};
-constexpr TColor kLtRed{255, 0, 0};
-constexpr TColor kLtBlue{0, 0, 255};
-constexpr TColor kGreen{0, 128, 0};
-constexpr TColor kBlack{0, 0, 0};
-constexpr TColor kGray{128, 128, 128};
-constexpr TColor kDarkYellow{192, 192, 0};
-constexpr TColor kLightGrey{192, 192, 192};
-constexpr TColor kWhite{255, 255, 255};
-
-std::string Rgb(TColor c) {
-    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
-}
 
 struct Row {
     int px, py, r;
@@ -31,22 +16,9 @@ struct Row {
     const char* goals;
 };
 
-class ViewStandings : public WindowTest {
+class ViewStandings : public ViewTest {
   protected:
-    void SetUp() override {
-        LoadPictures();
-        window.FirstTime = 0; // the start-up and its welcome box are not under test here
-        window.SchermType = 0;
-    }
-
-    void ExpectText(int x, int y, std::string_view text, TColor colour) {
-        const DrawOp* op = host.TextAt(x, y);
-        ASSERT_NE(op, nullptr) << "no text at (" << x << "," << y << "), expected \"" << text
-                               << "\"";
-        EXPECT_EQ(op->text, text) << "at (" << x << "," << y << ")";
-        EXPECT_EQ(Rgb(op->color), Rgb(colour))
-            << "colour of \"" << text << "\" at (" << x << "," << y << ")";
-    }
+    ViewStandings() : ViewTest(0) {}
 
     // Won, drawn and lost are secondary figures in gray; the rest is black.
     void ExpectRow(const Row& row) {

@@ -1,38 +1,13 @@
-#include "support/fixture.h"
-#include "views/pictures.h"
+#include "support/view_test.h"
 
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr TColor kOlive{128, 128, 0};
-constexpr TColor kLtRed{255, 0, 0};
-constexpr TColor kLtBlue{0, 0, 255};
-constexpr TColor kGreen{0, 128, 0};
-constexpr TColor kBlack{0, 0, 0};
-constexpr TColor kLightGrey{192, 192, 192};
-
-std::string Rgb(TColor c) {
-    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
-}
-
-class ViewTeam : public WindowTest {
+class ViewTeam : public ViewTest {
   protected:
-    void SetUp() override {
-        LoadPictures();
-        window.FirstTime = 0;
-        window.SchermType = 3;
-    }
-
-    void ExpectText(int x, int y, std::string_view text, TColor colour) {
-        const DrawOp* op = host.TextAt(x, y);
-        ASSERT_NE(op, nullptr) << "no text at (" << x << "," << y << "), expected \"" << text
-                               << "\"";
-        EXPECT_EQ(op->text, text) << "at (" << x << "," << y << ")";
-        EXPECT_EQ(Rgb(op->color), Rgb(colour))
-            << "colour of \"" << text << "\" at (" << x << "," << y << ")";
-    }
+    ViewTeam() : ViewTest(3) {}
 
     void ShowTeam(int team) {
         window.TeamToShow = team;

@@ -3,6 +3,7 @@
 #include "platform/qt/runtime_dir.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int TApplication::Run() {
     const RuntimeDir runtimeDir;
@@ -11,6 +12,10 @@ int TApplication::Run() {
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvel"));
+    // The program brings every picture it shows; the boxes take Qt's own icons rather
+    // than searching the desktop's icon themes on disk, which costs tens of
+    // milliseconds at start-up where large themes are installed.
+    QIcon::setThemeSearchPaths({QStringLiteral(":/no-icon-themes")});
 
     InitMainWindow();
     TDecoratedFrame* frame = GetMainWindow();

@@ -2,6 +2,8 @@
 
 #include "platform/gdi.h"
 
+#include <QImageReader>
+
 #include <unordered_map>
 
 QString PicturePath(int resId) { return QStringLiteral(":/pictures/%1.png").arg(resId); }
@@ -40,8 +42,10 @@ const QImage* CachedPicture(int resId) {
 }
 
 TBitmap LoadBitmap(int resId) {
-    const QImage* image = CachedPicture(resId);
-    if (!image)
+    // Only the header is read here: a picture is decoded and converted when it is
+    // first drawn, so the start-up pays for the pictures of the first view alone.
+    const QSize size = QImageReader(PicturePath(resId)).size();
+    if (!size.isValid())
         return TBitmap{};
-    return TBitmap{resId, image->width(), image->height()};
+    return TBitmap{resId, size.width(), size.height()};
 }

@@ -194,6 +194,9 @@ int QtWindowHost::MessageBox(std::string_view text, std::string_view caption, un
     QMessageBox box(BoxIcon(style), FromUtf8(caption), FromUtf8(text), QMessageBox::NoButton,
                     ModalParent());
     box.setTextFormat(Qt::PlainText);
+    // Selectable text would be laid out through a text document: a cost at every box
+    // (the welcome box is on the start-up path) for nothing a user needs.
+    box.setTextInteractionFlags(Qt::NoTextInteraction);
     QPushButton* first = box.addButton(buttons.first.button);
     QPushButton* second = nullptr;
     if (buttons.second.button != QMessageBox::NoButton)
