@@ -3,6 +3,7 @@
 // unsaved, leave the previous file exactly as it was and leave no temporary file
 // behind; the next save with working file operations must then succeed.
 #include "support/fixture.h"
+#include "support/work_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -144,20 +145,8 @@ std::set<std::string> FilesIn(const fs::path& dir) {
 class ReliabilitySave : public WindowTest {
   protected:
     void SetUp() override {
-        previous_ = fs::current_path();
-        std::string pattern = (fs::temp_directory_path() / "korvel-faults.XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        fs::current_path(dir_);
         state = FaultState{};
         window.FirstTime = 0;
-    }
-    void TearDown() override {
-        WindowTest::TearDown();
-        fs::current_path(previous_);
-        std::error_code ec;
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(dir_, ec);
     }
 
     // A results file from an earlier run: England 2-0 up in the opening match.
@@ -175,8 +164,8 @@ class ReliabilitySave : public WindowTest {
         window.MoetSaven = 1;
     }
 
-    fs::path previous_;
-    fs::path dir_;
+    ScopedWorkDir workDir_{"korvel-faults"};
+    const fs::path& dir_ = workDir_.Path();
 };
 
 struct FaultCase {

@@ -1,6 +1,7 @@
 // korvel.dat: saving, loading on the first paint, and the welcome message.
 
 #include "support/fixture.h"
+#include "support/work_dir.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -53,19 +54,7 @@ Bytes FileWith(std::initializer_list<Record> records) {
 // writes the bare name korvel.dat in the working directory.
 class ResultsFileTest : public WindowTest {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "korvel-results-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        previous_ = fs::current_path();
-        fs::current_path(dir_);
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-        WindowTest::TearDown();
-    }
+    ScopedWorkDir workDir_{"korvel-results"};
 
     // Runs the first-paint load in a fresh window, as the next run of the
     // program would; the welcome box is answered.
@@ -86,9 +75,6 @@ class ResultsFileTest : public WindowTest {
         EXPECT_EQ(g.score2, 0) << "match " << match;
         EXPECT_EQ(g.gespeeld, 0) << "match " << match;
     }
-
-    fs::path dir_;
-    fs::path previous_;
 };
 
 // ---------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 // failure and leave the results marked unsaved.
 
 #include "support/fixture.h"
+#include "support/work_dir.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -136,11 +137,6 @@ void PrintTo(const SaveFault& f, std::ostream* os) { *os << f.name; }
 class SaveFailure : public WindowTest, public ::testing::WithParamInterface<SaveFault> {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "korvel-save-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        previous_ = fs::current_path();
-        fs::current_path(dir_);
         g_writeCalls = 0;
 
         WriteBytes(kFile, PreviousFile());
@@ -153,21 +149,13 @@ class SaveFailure : public WindowTest, public ::testing::WithParamInterface<Save
         Result(0, 2, 1);
         window.MoetSaven = 1;
     }
-    void TearDown() override {
-        fs::current_path(previous_);
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-        WindowTest::TearDown();
-    }
-
     void FailedSave() {
         host.ExpectBox("Fout bij wegschrijven gegevens", IDOK);
         window.CmFileSave();
     }
 
+    ScopedWorkDir workDir_{"korvel-save"};
     FileOps ops_{};
-    fs::path dir_;
-    fs::path previous_;
 };
 
 TEST_P(SaveFailure, ShowsTheErrorBox) {
