@@ -13,6 +13,10 @@
 
 namespace {
 
+// The button glyphs are drawn at this size; given up front, it lets the icons be
+// decoded when the bar is first painted rather than while it is being built.
+constexpr int kGlyphSize = 20;
+
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -151,7 +155,9 @@ void BuildButtonBar(QToolBar& bar, const TDecoratedFrame& frame, QStatusBar& sta
             continue;
         }
         const QString hint = HintOf(frame, gadget.commandId);
-        auto* action = new QAction(QIcon(PicturePath(gadget.glyphId)), hint, &bar);
+        QIcon glyph;
+        glyph.addFile(PicturePath(gadget.glyphId), QSize(kGlyphSize, kGlyphSize));
+        auto* action = new QAction(glyph, hint, &bar);
         action->setObjectName(QStringLiteral("button%1").arg(gadget.commandId));
         action->setData(gadget.commandId);
         action->setProperty("glyph", gadget.glyphId);

@@ -10,11 +10,13 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <utility>
 
 namespace {
 
@@ -24,11 +26,14 @@ QSize ScreenSize() {
 }
 
 QIcon FrameIcon(int iconId) {
+    // A window needs no more than 64 pixels; the 256-pixel icon is for launchers,
+    // which find it installed, and decoding it would cost every start-up.
     QIcon icon;
-    const QString sizes[] = {PicturePath(iconId), PicturePath("icon-64"), PicturePath("icon-256")};
-    for (const QString& path : sizes)
+    const std::pair<QString, int> sizes[] = {{PicturePath(iconId), 32},
+                                             {PicturePath("icon-64"), 64}};
+    for (const auto& [path, size] : sizes)
         if (QFile::exists(path))
-            icon.addFile(path);
+            icon.addFile(path, QSize(size, size));
     return icon;
 }
 
