@@ -7,8 +7,9 @@ namespace {
 
 constexpr QRgb kWhite = 0xffffffff;
 
-// Enough for every text of every view in a few colours; past it the cells are drawn afresh.
-constexpr std::size_t kMaxTextCells = 4096;
+// Room for every text of every view in a few colours (about 1 MiB); past it the cells
+// are drawn afresh. Bounded by bytes, as scores and typed offsets keep making new texts.
+constexpr qsizetype kMaxTextCellBytes = 4 * 1024 * 1024;
 
 QSize AtLeastMinimum(QSize size) {
     return size.expandedTo(QSize(Canvas::kMinWidth, Canvas::kMinHeight));
@@ -67,8 +68,10 @@ const QImage& Canvas::TextCell(std::string_view text, QRgb colour) {
     if (auto found = textCells_.find(key_); found != textCells_.end())
         return found->second;
 
-    if (textCells_.size() >= kMaxTextCells)
+    if (textCellBytes_ >= kMaxTextCellBytes) {
         textCells_.clear();
+        textCellBytes_ = 0;
+    }
     const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const QFontMetrics& metrics = font_.metrics;
     QImage cell(std::max(1, metrics.horizontalAdvance(string)), metrics.height(),
@@ -80,6 +83,7 @@ const QImage& Canvas::TextCell(std::string_view text, QRgb colour) {
         painter.setPen(QColor(colour));
         painter.drawText(QPoint(0, metrics.ascent()), string);
     }
+    textCellBytes_ += cell.sizeInBytes();
     return textCells_.emplace(key_, std::move(cell)).first->second;
 }
 

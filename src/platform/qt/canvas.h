@@ -58,5 +58,6 @@ class Canvas {
     // Text cells drawn once and copied afterwards, keyed by colour and text: the views
     // draw the same few hundred texts on every render.
     std::unordered_map<std::string, QImage> textCells_;
+    qsizetype textCellBytes_ = 0;
     std::string key_;
 };
