@@ -71,6 +71,8 @@ void Journal::Complain(const std::string& what) const {
 
 void Journal::Fail(const std::string& what) {
     Complain(what);
+    if (cleanUp_)
+        cleanUp_();
     // Straight out: the program is in an unknown state, and the report is what counts.
     std::_Exit(1);
 }

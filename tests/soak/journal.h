@@ -3,8 +3,10 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <string>
+#include <utility>
 
 // The soak's memory of what it did: the seed, the action under way and the last
 // actions with everything that happened in them, for the failure report. The
@@ -27,6 +29,8 @@ class Journal {
     [[noreturn]] void Fail(const std::string& what);
     // Called by the watchdog thread when nothing has moved for too long.
     [[noreturn]] void Hung(double seconds);
+    // Runs before Fail ends the process, which skips every destructor.
+    void AtFailure(std::function<void()> cleanUp) { cleanUp_ = std::move(cleanUp); }
 
     // The kept lines, one per action, for a report that does not end the run.
     std::string Trace() const;
@@ -44,4 +48,5 @@ class Journal {
     std::deque<std::string> lines_;
     long index_ = -1;
     std::atomic<std::int64_t> progressMs_;
+    std::function<void()> cleanUp_;
 };

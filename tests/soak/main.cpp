@@ -128,6 +128,12 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    // A failure ends the process at once: the working directory goes with it all the same.
+    journal.AtFailure([&workDir] {
+        QDir::setCurrent(QDir::tempPath());
+        workDir.remove();
+    });
+
     std::atomic<bool> done{false};
     std::thread watchdog([&journal, &done] {
         while (!done) {
@@ -143,6 +149,7 @@ int main(int argc, char** argv) {
     done = true;
     watchdog.join();
     gJournal = nullptr;
+    journal.AtFailure({});
     QDir::setCurrent(QDir::tempPath());
     return status;
 }
