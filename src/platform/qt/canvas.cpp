@@ -9,7 +9,7 @@ constexpr QRgb kWhite = 0xffffffff;
 
 // Room for every text of every view in a few colours (about 1 MiB); past it the cells
 // are drawn afresh. Bounded by bytes, as scores and typed offsets keep making new texts.
-constexpr qsizetype kMaxTextCellBytes = 4 * 1024 * 1024;
+constexpr qsizetype kMaxTextCellBytes = 2 * 1024 * 1024;
 
 QSize AtLeastMinimum(QSize size) {
     return size.expandedTo(QSize(Canvas::kMinWidth, Canvas::kMinHeight));
