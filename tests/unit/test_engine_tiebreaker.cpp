@@ -9,39 +9,14 @@
 
 namespace {
 
-// Records beeps in the event list too, so a test can see that each report box
-// is preceded by its beep.
-class BeepOrderHost : public RecordingHost {
-  public:
-    void MessageBeep() override {
-        RecordingHost::MessageBeep();
-        events.push_back("beep");
-    }
-};
-
-class TieBreakTest : public ::testing::Test {
+class TieBreakTest : public WindowTest {
   protected:
-    TieBreakTest() {
-        host.onUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
-        host.Attach(window);
-    }
-    void TearDown() override { EXPECT_TRUE(host.ScriptDone()) << "scripted answers left unused"; }
-
-    void Result(int match, int score1, int score2) {
-        window.Wedstrijd[match].score1 = score1;
-        window.Wedstrijd[match].score2 = score2;
-        window.Wedstrijd[match].gespeeld = 1;
-    }
-
     std::vector<std::string> BoxTexts() const {
         std::vector<std::string> texts;
         for (const ShownBox& box : host.boxes)
             texts.push_back(box.text);
         return texts;
     }
-
-    BeepOrderHost host;
-    TDrawWindow window{nullptr};
 };
 
 constexpr const char* kReportCaption = "TieBreaker wedstrijd";

@@ -1,19 +1,14 @@
-// A save that fails at any step must keep the previous korvel.dat, report the
-// failure and leave the results marked unsaved.
+// A save that the file system itself stands in the way of must keep the previous
+// korvel.dat, report the failure and leave the results marked unsaved.
 
 #include "support/fixture.h"
 #include "support/work_dir.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -52,49 +47,13 @@ Bytes PreviousFile() {
     return bytes;
 }
 
-// ---------------------------------------------------------------------------
-// Failing file calls.
-
-int g_writeCalls = 0;
-
-int FailingOpen(const char*, int, mode_t) {
-    errno = EACCES;
-    return -1;
-}
-
-// The disk fills up part-way: the first call stores some bytes, later calls fail.
-ssize_t PartialWrite(int fd, const void* data, std::size_t size) {
-    if (g_writeCalls++ == 0)
-        return ::write(fd, data, std::min<std::size_t>(size, 40));
-    errno = ENOSPC;
-    return -1;
-}
-
-int FailingSync(int) {
-    errno = EIO;
-    return -1;
-}
-
-int CloseThenFail(int fd) {
-    ::close(fd);
-    errno = EIO;
-    return -1;
-}
-
-int FailingRename(const char*, const char*) {
-    errno = EXDEV;
-    return -1;
-}
-
+// Failures of each single file call are the fault matrix of the reliability tests;
+// here the file system itself stands in the way, as it can on a user's disk.
 struct SaveFault {
     const char* name;
-    void (*arrange)();          // puts an obstacle in the file system
-    void (*breakOps)(FileOps&); // makes file calls fail
-    void (*clear)();            // removes the obstacle again
+    void (*arrange)(); // puts an obstacle in the file system
+    void (*clear)();   // removes the obstacle again
 };
-
-void Nothing() {}
-void KeepOps(FileOps&) {}
 
 const SaveFault kFaults[] = {
     // The temporary name is taken by a non-empty directory that cannot be
@@ -104,12 +63,7 @@ const SaveFault kFaults[] = {
          fs::create_directory(kTemp);
          WriteBytes(fs::path(kTemp) / "keep", Bytes{1, 2, 3});
      },
-     KeepOps, [] { fs::remove_all(kTemp); }},
-    {"CreateFails", Nothing, [](FileOps& ops) { ops.open = &FailingOpen; }, Nothing},
-    {"WriteFailsPartWay", Nothing, [](FileOps& ops) { ops.write = &PartialWrite; }, Nothing},
-    {"SyncFails", Nothing, [](FileOps& ops) { ops.fsync = &FailingSync; }, Nothing},
-    {"CloseFails", Nothing, [](FileOps& ops) { ops.close = &CloseThenFail; }, Nothing},
-    {"RenameFails", Nothing, [](FileOps& ops) { ops.rename = &FailingRename; }, Nothing},
+     [] { fs::remove_all(kTemp); }},
     // The results file is a non-empty directory: renaming over it fails.
     {"RenameOntoNonEmptyDirectory",
      [] {
@@ -117,7 +71,7 @@ const SaveFault kFaults[] = {
          fs::create_directory(kFile);
          WriteBytes(fs::path(kFile) / "keep", Bytes{4, 5, 6});
      },
-     KeepOps, [] { fs::remove_all(kFile); }},
+     [] { fs::remove_all(kFile); }},
 };
 
 void PrintTo(const SaveFault& f, std::ostream* os) { *os << f.name; }
@@ -125,13 +79,8 @@ void PrintTo(const SaveFault& f, std::ostream* os) { *os << f.name; }
 class SaveFailure : public WindowTest, public ::testing::WithParamInterface<SaveFault> {
   protected:
     void SetUp() override {
-        g_writeCalls = 0;
-
         WriteBytes(kFile, PreviousFile());
         GetParam().arrange();
-        ops_ = FileOps::Posix();
-        GetParam().breakOps(ops_);
-        window.SetFileOps(ops_);
 
         // A result entered since the previous save.
         Result(0, 2, 1);
@@ -143,7 +92,6 @@ class SaveFailure : public WindowTest, public ::testing::WithParamInterface<Save
     }
 
     ScopedWorkDir workDir_{"korvel-save"};
-    FileOps ops_{};
 };
 
 TEST_P(SaveFailure, ShowsTheErrorBox) {
@@ -177,7 +125,6 @@ TEST_P(SaveFailure, LeavesNoTemporaryFileBehind) {
 TEST_P(SaveFailure, NextSaveSucceedsOnceTheCauseIsGone) {
     FailedSave();
     GetParam().clear();
-    window.SetFileOps(FileOps::Posix());
     window.CmFileSave();
     EXPECT_EQ(host.boxes.size(), 1u) << "no second error box";
     EXPECT_EQ(window.MoetSaven, 0);

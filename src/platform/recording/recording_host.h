@@ -62,7 +62,10 @@ class RecordingHost : public WindowHost {
 
     // WindowHost.
     int MessageBox(std::string_view text, std::string_view caption, unsigned style) override;
-    void MessageBeep() override { ++beeps; }
+    void MessageBeep() override {
+        ++beeps;
+        events.push_back("beep");
+    }
     void Invalidate() override { ++invalidations; }
     void PostQuitMessage(int status) override { quitStatuses.push_back(status); }
     int ExecuteDialog(TDialog& dialog) override;
