@@ -3,6 +3,5 @@
 #include "platform/color.h"
 
 // The match whose line in the schedule holds the client point, or -1 for none.
-// Every line owns the 15-pixel band from its top down; the right column starts
-// right of x = 340.
+// The bands are those of ScheduleLayout, the table the schedule view draws from.
 int MatchAt(TPoint pt);

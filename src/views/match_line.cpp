@@ -1,21 +1,23 @@
 #include "data/draw_window.h"
 #include "views/colours.h"
 #include "views/kickoff.h"
+#include "views/schedule_layout.h"
 
 #include <string>
 
 void TDrawWindow::PrintWedstrijdRegel(int i, int x, int y) {
+    constexpr ScheduleLayout::LineColumns c = ScheduleLayout::kLine;
     TClientDC dc(*this);
     const Game& g = Wedstrijd[i];
     // The whole line wears one colour: its group's, or black in the knock-out rounds.
     dc.SetTextColor(i < kGroupMatches ? GroupColourOfTeam(g.ploeg1) : TColor::Black);
-    dc.TextOut(x, y, std::to_string(g.datum));
-    dc.TextOut(x + 25, y, KickOffText(g.tijd, TimeZone));
-    dc.TextOut(x + 70, y, landnaam[g.ploeg1]);
-    dc.TextOut(x + 180, y, "-");
-    dc.TextOut(x + 190, y, landnaam[g.ploeg2]);
+    dc.TextOut(x + c.day, y, std::to_string(g.datum));
+    dc.TextOut(x + c.time, y, KickOffText(g.tijd, TimeZone));
+    dc.TextOut(x + c.team1, y, landnaam[g.ploeg1]);
+    dc.TextOut(x + c.dash, y, "-");
+    dc.TextOut(x + c.team2, y, landnaam[g.ploeg2]);
     if (g.gespeeld == 1) {
-        dc.TextOut(x + 170, y, std::to_string(g.score1));
-        dc.TextOut(x + 290, y, std::to_string(g.score2));
+        dc.TextOut(x + c.score1, y, std::to_string(g.score1));
+        dc.TextOut(x + c.score2, y, std::to_string(g.score2));
     }
 }

@@ -1,38 +1,26 @@
 #include "data/draw_window.h"
-
-namespace {
-
-constexpr int kLineHeight = 15;
-constexpr int kRightColumn = 340;
-
-} // namespace
+#include "views/schedule_layout.h"
 
 void TDrawWindow::PrintSchema() {
+    using L = ScheduleLayout;
     TClientDC dc(*this);
     BerekenStand();
     TekenLogos();
+    const auto line = [this](int i) {
+        const TPoint at = L::LineOrigin(i);
+        PrintWedstrijdRegel(i, at.x, at.y);
+    };
 
     for (int i = 0; i < kGroupMatches; ++i)
-        PrintWedstrijdRegel(i, 0, kLineHeight * i);
-
-    int y = 0;
-    dc.TextOut(kRightColumn, y, "Quarter finales");
-    for (int i = 24; i <= 27; ++i) {
-        y += kLineHeight;
-        PrintWedstrijdRegel(i, kRightColumn, y);
+        line(i);
+    for (const L::Round& round : L::kRounds) {
+        dc.TextOut(L::kRightColumn, L::kLineHeight * round.headingBand, round.heading);
+        for (int i = round.firstMatch; i <= round.lastMatch; ++i)
+            line(i);
     }
-    y += 2 * kLineHeight;
-    dc.TextOut(kRightColumn, y, "Semi finals");
-    for (int i = 28; i <= 29; ++i) {
-        y += kLineHeight;
-        PrintWedstrijdRegel(i, kRightColumn, y);
-    }
-    y += 2 * kLineHeight;
-    dc.TextOut(kRightColumn, y, "Final");
-    y += kLineHeight;
-    PrintWedstrijdRegel(kFinal, kRightColumn, y);
 
-    dc.Rectangle(340, 245, 630, 270);
+    const TRect box = L::kHintBox;
+    dc.Rectangle(box.left, box.top, box.right, box.bottom);
     dc.SetTextColor(TColor::LtBlue);
-    dc.TextOut(350, 250, "Click on a match to enter/edit result");
+    dc.TextOut(L::kHintText.x, L::kHintText.y, L::kHint);
 }
