@@ -12,7 +12,33 @@ bool ConfirmExit(TWindow& window) {
 
 } // namespace
 
-bool TDrawWindow::CanClose() { return MoetSaven != 1 || ConfirmExit(*this); }
+// A session that is ending closes the frame after it has settled the unsaved results.
+bool TDrawWindow::CanClose() {
+    return MoetSaven != 1 || leaveUnsaved_ || unsavedKept_ || ConfirmExit(*this);
+}
+
+int TDrawWindow::EndAtOnce() {
+    if (MoetSaven != 1)
+        return 0;
+    if (!leaveUnsaved_)
+        KeepUnsavedResults();
+    return 1;
+}
+
+// The user answers the exit question as at any other close, and "Yes" leaves the
+// results as it does there. When nothing may be asked they are kept for the next start.
+bool TDrawWindow::EndSession(const std::function<bool()>& mayAsk) {
+    if (MoetSaven != 1 || leaveUnsaved_)
+        return true;
+    if (!mayAsk()) {
+        KeepUnsavedResults();
+        return true;
+    }
+    if (!ConfirmExit(*this))
+        return false;
+    leaveUnsaved_ = true;
+    return true;
+}
 
 void TDrawWindow::CmFileExit() {
     if (MoetSaven != 1)

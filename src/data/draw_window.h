@@ -85,9 +85,14 @@ class TDrawWindow : public TWindow {
     void EvLButtonDown(unsigned modKeys, TPoint& pt);
     void CmEditResult();
 
+    // Results not saved when the program ends without the user's say (data/).
+    bool KeepUnsavedResults();
+
     // Command table, closing, help and about (app/).
     bool Find(TEventInfo& eventInfo) override;
     bool CanClose() override;
+    int EndAtOnce() override;
+    bool EndSession(const std::function<bool()>& mayAsk) override;
     void CmFileExit();
     void CmHelp();
     void CmAbout();
@@ -115,10 +120,16 @@ class TDrawWindow : public TWindow {
     std::array<Team, kTeams> Ploeg{};
 
   private:
+    void LoadResultsFile();
+    void OfferUnsavedResults();
     void BerekenKnockOut();
     void ReportTieBreakerMatch(const Game& g);
     void ShowTeam(int team);
     void SetTimeZone(int offset);
 
     const FileOps* fileOps_;
+    // How the unsaved results were settled as the desktop session ended: the user
+    // chose to leave them, or they were kept in the unsaved-results file.
+    bool leaveUnsaved_ = false;
+    bool unsavedKept_ = false;
 };

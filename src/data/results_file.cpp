@@ -1,7 +1,10 @@
 #include "data/draw_window.h"
 
+#include <string>
+
 namespace {
 
+constexpr const char* kUnreadableCaption = "Results file not read";
 constexpr const char* kWelcomeText = "Korvel - European Championship 1996\n"
                                      "\n"
                                      "This program can be used during or before the\n"
@@ -14,16 +17,29 @@ constexpr const char* kWelcomeText = "Korvel - European Championship 1996\n"
                                      "Default = Central European (UTC + 2)\n"
                                      "Use Configure|Timezone to change\n";
 
+std::string UnreadableText(const std::string& reason) {
+    return std::string("The results file ") + kResultsFile + " cannot be read:\n" + reason +
+           ".\n\nKorvel starts without the results in it. Saving will replace the file.";
+}
+
 } // namespace
 
 void TDrawWindow::DoFirstTime() {
-    if (const auto bytes = ReadFileHead(kResultsFile, kResultsFileSize)) {
-        const int records = DecodeResults(*bytes, Wedstrijd);
-        for (int i = 0; i < records && i < kFinal; ++i)
-            if (Wedstrijd[i].gespeeld == 1)
-                WedstrijdNummer = i + 1;
+    // Opened without blocking and read only if it is a regular file: a FIFO or a
+    // device in its place must not keep the window from ever showing.
+    const FileRead file = ReadRegularFile(kResultsFile, kResultsFileSize);
+    if (file.outcome == FileRead::Read) {
+        const int records = DecodeResults(file.bytes, Wedstrijd);
+        if (const int next = NextMatchAfterLoad(Wedstrijd, records))
+            WedstrijdNummer = next;
     }
     MessageBox(kWelcomeText, "Korvel", MB_OK | MB_ICONINFORMATION);
+    // Taking a file that exists for an empty one would let the next save destroy it
+    // without a word.
+    if (file.outcome == FileRead::Unreadable)
+        MessageBox(UnreadableText(file.reason).c_str(), kUnreadableCaption,
+                   MB_OK | MB_ICONEXCLAMATION);
+    OfferUnsavedResults();
     Invalidate();
     FirstTime = 0;
 }

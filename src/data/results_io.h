@@ -8,12 +8,16 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <sys/types.h>
 #include <vector>
 
 // korvel.dat: three bytes per match in match order (score1, score2, gespeeld),
 // each the low eight bits of its field; 93 bytes, nothing else.
 inline constexpr const char* kResultsFile = "korvel.dat";
+// Results not saved when the program was ended by a signal or the desktop session,
+// in the same format, beside the results file; offered back at the next start.
+inline constexpr const char* kUnsavedFile = "korvel.dat.unsaved";
 inline constexpr std::size_t kRecordSize = 3;
 inline constexpr std::size_t kResultsFileSize = kRecordSize * kMatches;
 
@@ -25,6 +29,10 @@ ResultBytes EncodeResults(const std::array<Game, kMatches>& games);
 // the rest as they are; bytes after the last record are ignored. Returns the
 // number of records stored.
 int DecodeResults(std::span<const std::uint8_t> bytes, std::array<Game, kMatches>& games);
+
+// The match after the last one played among the first records, the final aside:
+// where result entry goes on after loading.
+int NextMatchAfterLoad(const std::array<Game, kMatches>& games, int records);
 
 // The file-system calls a save makes, so that tests can make each one fail.
 struct FileOps {
@@ -43,9 +51,33 @@ inline constexpr const char* kResultsTempSuffix = ".tmp";
 
 // Replaces the file at path with bytes, or leaves it exactly as it was: the bytes
 // go to a temporary file beside it, which is synced and renamed over the file only
-// when every step succeeded. On failure the temporary file is removed.
+// when every step succeeded. On failure the temporary file is removed and errno
+// says why.
+//
+// What the user set up stays: a symbolic link is followed and its target replaced
+// (the temporary file beside the target); a file the process may not open for
+// writing is not replaced; the new file takes the old one's permission bits, and its
+// owner and group where the process may set them.
 bool WriteFileAtomically(const char* path, std::span<const std::uint8_t> bytes,
                          const FileOps& ops = FileOps::Posix());
 
-// The first max bytes of a file, or nothing when it cannot be opened.
+// What reading a file found.
+struct FileRead {
+    enum Outcome {
+        Read,
+        Missing,
+        Unreadable,
+    };
+    Outcome outcome = Missing;
+    std::vector<std::uint8_t> bytes; // Read: the file's first bytes, up to the limit
+    std::string reason;              // Unreadable: why, in the system's words
+};
+
+// Reads at most max bytes of a file without ever waiting on it: only a regular file
+// is read, and it is opened non-blocking, so a FIFO, device, socket or directory is
+// Unreadable, as is a file that cannot be opened or read for any reason but its
+// absence.
+FileRead ReadRegularFile(const char* path, std::size_t max);
+
+// The first max bytes of a regular file, or nothing when it cannot be read.
 std::optional<std::vector<std::uint8_t>> ReadFileHead(const char* path, std::size_t max);

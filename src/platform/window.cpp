@@ -11,6 +11,10 @@ void TWindow::Paint(bool, const TRect&) {}
 
 bool TWindow::CanClose() { return true; }
 
+int TWindow::EndAtOnce() { return 0; }
+
+bool TWindow::EndSession(const std::function<bool()>&) { return true; }
+
 bool TWindow::Find(TEventInfo&) { return false; }
 
 bool TWindow::HandleCommand(int id) {

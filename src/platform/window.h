@@ -3,6 +3,7 @@
 #include "platform/color.h"
 #include "platform/gdi.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@ inline constexpr unsigned MB_OKCANCEL = 0x01;
 inline constexpr unsigned MB_YESNO = 0x04;
 inline constexpr unsigned MB_BUTTONMASK = 0x0F;
 inline constexpr unsigned MB_ICONSTOP = 0x10;
+inline constexpr unsigned MB_ICONQUESTION = 0x20;
 inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
 inline constexpr unsigned MB_ICONINFORMATION = 0x40;
 inline constexpr unsigned MB_ICONMASK = 0xF0;
@@ -108,6 +110,14 @@ class TWindow {
     virtual void Paint(bool erase, const TRect& rect);
     // Asked before the frame closes by any way other than a quit request.
     virtual bool CanClose();
+    // A signal ends the program: whatever would be lost must be kept somewhere
+    // safe first, without asking. Returns the exit status.
+    virtual int EndAtOnce();
+    // The desktop session ends. mayAsk is asked only when there is something to ask
+    // about (asking for leave to ask holds the session up): if it allows, a box may
+    // ask the user, and false asks the session to stay; if not, whatever would be
+    // lost must be kept somewhere safe.
+    virtual bool EndSession(const std::function<bool()>& mayAsk);
     // Looks an event up in the window's response table; false when it has none.
     virtual bool Find(TEventInfo& eventInfo);
 

@@ -3,6 +3,7 @@
 // unsaved, leave the previous file exactly as it was and leave no temporary file
 // behind; the next save with working file operations must then succeed.
 #include "support/fixture.h"
+#include "support/ordinary_user.h"
 #include "support/work_dir.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 #include <sys/stat.h>
@@ -39,6 +41,7 @@ enum class Fault {
     FsyncFails,
     CloseFails,
     RenameFails,
+    TargetNotWritable, // the results file may not be opened for writing
 };
 
 // What the injected operations do, and how often each was called.
@@ -50,7 +53,8 @@ FaultState state;
 
 int FaultyOpen(const char* path, int flags, mode_t mode) {
     ++state.opens;
-    if (state.fault == Fault::OpenFails) {
+    const bool target = (flags & O_CREAT) == 0;
+    if (state.fault == Fault::OpenFails || (state.fault == Fault::TargetNotWritable && target)) {
         errno = EACCES;
         return -1;
     }
@@ -230,6 +234,9 @@ const FaultCase kFaultCases[] = {
     {"CloseFails", Fault::CloseFails, true, false},
     {"RenameFails", Fault::RenameFails, true, false},
     {"RenameFailsOnFirstSave", Fault::RenameFails, false, false},
+    // A read-only results file, as an ordinary user has it: not replaced.
+    {"TargetNotWritable", Fault::TargetNotWritable, true, false},
+    {"NoTargetToWriteOnFirstSave", Fault::TargetNotWritable, false, true},
     {"WriteInterruptedOnceIsRetried", Fault::WriteInterruptedOnce, true, true},
     {"ShortWritesAreContinued", Fault::WritesOneByteAtATime, true, true},
 };
@@ -240,16 +247,134 @@ INSTANTIATE_TEST_SUITE_P(Steps, ReliabilitySaveFaults, ::testing::ValuesIn(kFaul
 // Each injected fault is reached by a save: a fault that never fires would make
 // its row above pass for the wrong reason.
 TEST_F(ReliabilitySave, EveryInjectedFaultIsReachedBySaving) {
-    EnterResults();
-    window.SetFileOps(kFaultyOps);
-    window.CmFileSave();
-    EXPECT_EQ(window.MoetSaven, 0);
-    EXPECT_EQ(state.opens, 1);
-    EXPECT_GE(state.writes, 1);
-    EXPECT_EQ(state.fsyncs, 1);
-    EXPECT_EQ(state.closes, 1);
-    EXPECT_EQ(state.renames, 1);
+    for (const bool earlierFile : {false, true}) {
+        SCOPED_TRACE(earlierFile ? "over an earlier file" : "first save");
+        state = FaultState{};
+        if (earlierFile)
+            WriteAll(kResultsFile, EarlierFile());
+        EnterResults();
+        window.SetFileOps(kFaultyOps);
+        window.CmFileSave();
+        EXPECT_EQ(window.MoetSaven, 0);
+        // An earlier file is first opened for writing, to see that it may be written.
+        EXPECT_EQ(state.opens, earlierFile ? 2 : 1);
+        EXPECT_GE(state.writes, 1);
+        EXPECT_EQ(state.fsyncs, 1);
+        EXPECT_EQ(state.closes, earlierFile ? 2 : 1);
+        EXPECT_EQ(state.renames, 1);
+    }
 }
+
+// What the user set up around the results file stays after a save: a link and
+// where it points, the file's permission bits, a file they may not write.
+struct SetUpCase {
+    const char* name;
+    // Puts the results file in place; returns the file the results belong in.
+    fs::path (*arrange)(const fs::path& dir);
+    bool ordinaryUser; // as root, check permissions as an ordinary user
+    bool saves;
+    fs::perms mode; // of the file the results belong in, after the save
+};
+
+class ReliabilitySaveKeepsSetUp : public ReliabilitySave,
+                                  public ::testing::WithParamInterface<SetUpCase> {};
+
+TEST_P(ReliabilitySaveKeepsSetUp, AfterTheSave) {
+    const SetUpCase& c = GetParam();
+    const mode_t umask = ::umask(022);
+    std::optional<AsOrdinaryUser> user;
+    if (c.ordinaryUser) {
+        user.emplace(dir_);
+        ASSERT_TRUE(user->Ok());
+    }
+    const fs::path target = c.arrange(dir_);
+    const bool linked = fs::is_symlink(kResultsFile);
+    const fs::path link = linked ? fs::read_symlink(kResultsFile) : fs::path();
+    const std::vector<std::uint8_t> before =
+        fs::exists(target) ? ReadAll(target.c_str()) : std::vector<std::uint8_t>{};
+    EnterResults();
+    if (!c.saves)
+        host.ExpectBox(kFailureCaption, IDOK);
+    window.CmFileSave();
+    ::umask(umask);
+
+    EXPECT_EQ(window.MoetSaven, c.saves ? 0 : 1);
+    EXPECT_EQ(fs::is_symlink(kResultsFile), linked) << "the link was replaced";
+    if (linked) {
+        EXPECT_EQ(fs::read_symlink(kResultsFile), link);
+    }
+    if (c.saves) {
+        EXPECT_EQ(ReadAll(target.c_str()), Encoded(window.Wedstrijd));
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(target)));
+        EXPECT_EQ(fs::status(target).permissions(), c.mode);
+    } else if (fs::is_regular_file(target)) {
+        EXPECT_EQ(ReadAll(target.c_str()), before) << "a file refused was changed";
+        EXPECT_EQ(fs::status(target).permissions(), c.mode);
+    }
+    EXPECT_FALSE(fs::exists(fs::symlink_status(target.string() + ".tmp")));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(kTempFile)));
+}
+
+using fs::perms;
+constexpr perms kRw = perms::owner_read | perms::owner_write;
+constexpr perms kRwR = kRw | perms::group_read;
+constexpr perms kRwRR = kRwR | perms::others_read;
+constexpr perms kRRR = perms::owner_read | perms::group_read | perms::others_read;
+
+fs::path PlainFile(const fs::path& dir, perms mode) {
+    WriteAll(kResultsFile, {1, 2, 3});
+    fs::permissions(kResultsFile, mode);
+    return dir / kResultsFile;
+}
+
+// korvel.dat is a link to a file of mode 0600 in a folder beside it.
+fs::path LinkedFile(const fs::path& dir, const fs::path& link) {
+    fs::create_directory(dir / "data");
+    WriteAll((dir / "data/real.dat").c_str(), {1, 2, 3});
+    fs::permissions(dir / "data/real.dat", kRw);
+    fs::create_symlink(link, kResultsFile);
+    return dir / "data/real.dat";
+}
+
+const SetUpCase kSetUpCases[] = {
+    {"NewFileTakesTheUmask", [](const fs::path& dir) { return dir / kResultsFile; }, false, true,
+     kRwRR},
+    {"PrivateFileStaysPrivate", [](const fs::path& dir) { return PlainFile(dir, kRw); }, false,
+     true, kRw},
+    {"GroupReadableStays", [](const fs::path& dir) { return PlainFile(dir, kRwR); }, false, true,
+     kRwR},
+    {"OwnFileOfOrdinaryUser", [](const fs::path& dir) { return PlainFile(dir, kRw); }, true, true,
+     kRw},
+    {"ReadOnlyIsRefused", [](const fs::path& dir) { return PlainFile(dir, kRRR); }, true, false,
+     kRRR},
+    {"LinkIsFollowed", [](const fs::path& dir) { return LinkedFile(dir, dir / "data/real.dat"); },
+     false, true, kRw},
+    {"RelativeLinkIsFollowed", [](const fs::path& dir) { return LinkedFile(dir, "data/real.dat"); },
+     false, true, kRw},
+    {"ChainOfLinksIsFollowed",
+     [](const fs::path& dir) {
+         const fs::path target = LinkedFile(dir, "second");
+         fs::create_symlink("data/real.dat", dir / "second");
+         return target;
+     },
+     false, true, kRw},
+    {"LinkToAFileNotYetThere",
+     [](const fs::path& dir) {
+         fs::create_directory(dir / "data");
+         fs::create_symlink("data/new.dat", kResultsFile);
+         return dir / "data/new.dat";
+     },
+     false, true, kRwRR},
+    {"LinkToADeviceIsRefused",
+     [](const fs::path&) {
+         fs::create_symlink("/dev/null", kResultsFile);
+         return fs::path("/dev/null");
+     },
+     false, false, perms::none},
+};
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ReliabilitySaveKeepsSetUp, ::testing::ValuesIn(kSetUpCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // What an interrupted save can leave beside the results file, or what else may
 // stand in the temporary file's place, at the next start and the next save.

@@ -1,6 +1,7 @@
 // korvel.dat: saving, loading on the first paint, and the welcome message.
 
 #include "support/fixture.h"
+#include "support/ordinary_user.h"
 #include "support/work_dir.h"
 
 #include <cstdint>
@@ -8,9 +9,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -392,13 +395,152 @@ TEST_F(ResultsFileTest, LoadLeavesTeamFiguresForTheNextPaint) {
     EXPECT_EQ(window.Ploeg[0].punten, 3);
 }
 
-TEST_F(ResultsFileTest, LoadingAnUnreadableNameIsSilent) {
-    fs::create_directory(kFile); // a directory where the file should be
-    Load();
-    EXPECT_EQ(host.boxes.size(), 1u);
+// A korvel.dat that exists but cannot be read is said after the welcome box, with
+// the system's reason, and nothing of it is loaded; a FIFO must not hang the start.
+struct UnreadableCase {
+    const char* name;
+    void (*arrange)(); // puts the unreadable thing in place of korvel.dat
+    const char* reason;
+    bool dropPrivileges; // as root, check permissions as an ordinary user
+};
+
+void PrintTo(const UnreadableCase& c, std::ostream* os) { *os << c.name; }
+
+class UnreadableResultsFile : public ResultsFileTest,
+                              public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableResultsFile, IsReportedAfterTheWelcomeAndNothingIsLoaded) {
+    const UnreadableCase& c = GetParam();
+    c.arrange();
+    std::optional<AsOrdinaryUser> user;
+    if (c.dropPrivileges) {
+        user.emplace(workDir_.Path());
+        ASSERT_TRUE(user->Ok());
+    }
+    host.ExpectBox("Korvel", IDOK);
+    host.ExpectBox("Results file not read", IDOK);
+    window.DoFirstTime();
+    ASSERT_EQ(host.boxes.size(), 2u);
+    const ShownBox& box = host.boxes[1];
+    EXPECT_EQ(box.style, MB_OK | MB_ICONEXCLAMATION);
+    EXPECT_EQ(box.text, std::string("The results file korvel.dat cannot be read:\n") + c.reason +
+                            ".\n\nKorvel starts without the results in it. Saving will "
+                            "replace the file.");
     EXPECT_EQ(window.WedstrijdNummer, 0);
     for (int m = 0; m < kMatches; ++m)
         ExpectNoResult(window.Wedstrijd[m], m);
+    EXPECT_EQ(window.FirstTime, 0);
 }
+
+const Bytes kSomeResults = FileWith({{0, 2, 1, 1}, {1, 3, 0, 1}});
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, UnreadableResultsFile,
+    ::testing::Values(
+        UnreadableCase{"Directory", [] { fs::create_directory(kFile); }, "Is a directory", false},
+        UnreadableCase{"Fifo", [] { ASSERT_EQ(::mkfifo(kFile, 0600), 0); }, "Not a regular file",
+                       false},
+        UnreadableCase{"LinkToADevice", [] { fs::create_symlink("/dev/zero", kFile); },
+                       "Not a regular file", false},
+        UnreadableCase{"NoReadPermission",
+                       [] {
+                           WriteBytes(kFile, kSomeResults);
+                           fs::permissions(kFile, fs::perms::owner_write);
+                       },
+                       "Permission denied", true},
+        // Opens, then fails to read: reading a process's memory at address 0.
+        UnreadableCase{"ReadFails", [] { fs::create_symlink("/proc/self/mem", kFile); },
+                       "Input/output error", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The next save replaces what stood in the results file's place with the results.
+TEST_F(ResultsFileTest, AFifoInPlaceOfTheFileIsReplacedByTheNextSave) {
+    ASSERT_EQ(::mkfifo(kFile, 0600), 0);
+    host.ExpectBox("Korvel", IDOK);
+    host.ExpectBox("Results file not read", IDOK);
+    window.DoFirstTime();
+    Result(3, 1, 1);
+    window.CmFileSave();
+    EXPECT_EQ(host.boxes.size(), 2u);
+    EXPECT_TRUE(fs::is_regular_file(kFile));
+    EXPECT_EQ(ReadBytes(kFile), FileWith({{3, 1, 1, 1}}));
+}
+
+// korvel.dat.unsaved, left by a signal or a session that ended with results not
+// saved: offered once at the next start, after the welcome box, then removed.
+enum class Offer {
+    None, // no question
+    Yes,  // asked, and restored
+    No,   // asked, and declined
+};
+
+struct UnsavedCase {
+    const char* name;
+    std::optional<Bytes> unsaved; // what korvel.dat.unsaved holds; nullopt: a FIFO
+    Offer offer;
+    const char* question; // the count in the question, when asked
+};
+
+void PrintTo(const UnsavedCase& c, std::ostream* os) { *os << c.name; }
+
+class UnsavedResultsAtStart : public ResultsFileTest,
+                              public ::testing::WithParamInterface<UnsavedCase> {};
+
+// korvel.dat has match 0 at 2-0; the unsaved results differ from it in two matches.
+const Bytes kSavedFile = FileWith({{0, 2, 0, 1}});
+const Bytes kUnsavedTwo = FileWith({{0, 2, 0, 1}, {1, 1, 1, 1}, {5, 3, 2, 1}});
+
+TEST_P(UnsavedResultsAtStart, AreOfferedOnceThenRemoved) {
+    const UnsavedCase& c = GetParam();
+    WriteBytes(kFile, kSavedFile);
+    if (c.unsaved)
+        WriteBytes("korvel.dat.unsaved", *c.unsaved);
+    else
+        ASSERT_EQ(::mkfifo("korvel.dat.unsaved", 0600), 0);
+    host.ExpectBox("Korvel", IDOK);
+    if (c.offer != Offer::None)
+        host.ExpectBox("Unsaved results", c.offer == Offer::Yes ? IDYES : IDNO);
+    window.DoFirstTime();
+
+    ASSERT_EQ(host.boxes.size(), c.offer == Offer::None ? 1u : 2u);
+    if (c.offer != Offer::None) {
+        EXPECT_EQ(host.boxes[1].style, MB_YESNO | MB_ICONQUESTION);
+        EXPECT_EQ(host.boxes[1].text,
+                  std::string("Korvel was closed last time with results that had not been "
+                              "saved.\n\nRestore ") +
+                      c.question + " that were not saved?");
+    }
+    const bool restored = c.offer == Offer::Yes;
+    EXPECT_EQ(window.MoetSaven, restored ? 1 : 0) << "restored results are unsaved";
+    EXPECT_EQ(window.Wedstrijd[5].score1, restored ? 3 : 0);
+    EXPECT_EQ(window.Wedstrijd[5].gespeeld, restored ? 1 : 0);
+    EXPECT_EQ(window.Wedstrijd[0].score1, 2);
+    EXPECT_EQ(window.WedstrijdNummer, restored ? 6 : 1);
+    EXPECT_FALSE(fs::exists(fs::symlink_status("korvel.dat.unsaved")));
+    EXPECT_EQ(ReadBytes(kFile), kSavedFile) << "starting writes nothing";
+
+    // Save writes them to korvel.dat.
+    window.CmFileSave();
+    EXPECT_EQ(ReadBytes(kFile), restored ? kUnsavedTwo : kSavedFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, UnsavedResultsAtStart,
+    ::testing::Values(UnsavedCase{"DifferentRestored", kUnsavedTwo, Offer::Yes, "the 2 results"},
+                      UnsavedCase{"DifferentDeclined", kUnsavedTwo, Offer::No, "the 2 results"},
+                      UnsavedCase{"OneDifferent", FileWith({{0, 2, 0, 1}, {1, 1, 1, 1}}), Offer::No,
+                                  "the 1 result"},
+                      UnsavedCase{"SameAsSaved", kSavedFile, Offer::None, ""},
+                      UnsavedCase{"TooShort", Bytes(kUnsavedTwo.begin(), kUnsavedTwo.end() - 1),
+                                  Offer::None, ""},
+                      UnsavedCase{"TooLong",
+                                  [] {
+                                      Bytes b = kUnsavedTwo;
+                                      b.push_back(1);
+                                      return b;
+                                  }(),
+                                  Offer::None, ""},
+                      UnsavedCase{"Fifo", std::nullopt, Offer::None, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "support/fixture.h"
+#include "support/work_dir.h"
 
 #include <functional>
 #include <optional>
@@ -83,6 +84,79 @@ TEST_F(ShellClosing, LeavingAfterClearAllAsks) {
     host.ExpectBox("Exit Korvel", IDNO);
     ASSERT_TRUE(window.HandleCommand(109));
     EXPECT_TRUE(host.quitStatuses.empty());
+}
+
+// The ways out the user is not asked about: a signal, or the desktop session ending.
+// Unsaved results go to korvel.dat.unsaved, never to korvel.dat, unless the user
+// chose to leave them.
+TEST_F(ShellClosing, EndingWithoutTheUsersCloseKeepsUnsavedResultsAside) {
+    enum Way {
+        Signal,
+        SessionAsking,
+        SessionSilent,
+    };
+    struct Case {
+        const char* what;
+        Way way;
+        int moetSaven;
+        std::optional<int> answer; // the exit question's answer, when it is asked
+        bool ends;                 // the session may end / the signal ends
+        int status;                // a signal's exit status
+        bool kept;                 // korvel.dat.unsaved holds the results
+    };
+    const Case cases[] = {
+        {"signal, nothing unsaved", Signal, 0, std::nullopt, true, 0, false},
+        {"signal, unsaved", Signal, 1, std::nullopt, true, 1, true},
+        {"session, nothing unsaved, nothing asked", SessionAsking, 0, std::nullopt, true, 0, false},
+        {"session, unsaved, asked, No stays", SessionAsking, 1, IDNO, false, 0, false},
+        {"session, unsaved, asked, Yes leaves them", SessionAsking, 1, IDYES, true, 1, false},
+        {"session, unsaved, may not ask", SessionSilent, 1, std::nullopt, true, 1, true},
+    };
+    const Bytes saved(93, 7);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScopedWorkDir dir("korvel-ending");
+        RecordingHost fresh;
+        TDrawWindow client(nullptr);
+        fresh.onUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
+        fresh.Attach(client);
+        client.FirstTime = 0;
+        WriteBytes(kResultsFile, saved);
+        client.Wedstrijd[4].score1 = 3;
+        client.Wedstrijd[4].gespeeld = 1;
+        client.MoetSaven = c.moetSaven;
+        if (c.answer)
+            fresh.ExpectBox("Exit Korvel", *c.answer);
+
+        int askedForLeave = 0;
+        bool ends = true;
+        if (c.way != Signal) {
+            ends = client.EndSession([&] {
+                ++askedForLeave;
+                return c.way == SessionAsking;
+            });
+        }
+        EXPECT_EQ(ends, c.ends);
+        EXPECT_EQ(askedForLeave, c.way != Signal && c.moetSaven == 1 ? 1 : 0)
+            << "leave to ask is asked for only when there is something to ask";
+        if (c.way == Signal) {
+            EXPECT_EQ(client.EndAtOnce(), c.status);
+        } else if (ends) {
+            // After the session has settled them, the frame closes without a question,
+            // and the signal that then ends the program writes nothing the user left.
+            EXPECT_TRUE(client.CanClose());
+            EXPECT_EQ(client.EndAtOnce(), c.status);
+        }
+        EXPECT_EQ(fresh.boxes.size(), c.answer ? 1u : 0u);
+        EXPECT_TRUE(fresh.ScriptDone());
+        EXPECT_EQ(ReadBytes(kResultsFile), saved) << "korvel.dat is never written this way";
+        EXPECT_EQ(std::filesystem::exists("korvel.dat.unsaved"), c.kept);
+        if (c.kept) {
+            const ResultBytes expected = EncodeResults(client.Wedstrijd);
+            EXPECT_EQ(ReadBytes("korvel.dat.unsaved"), Bytes(expected.begin(), expected.end()));
+        }
+        EXPECT_EQ(client.MoetSaven, c.moetSaven);
+    }
 }
 
 TEST_F(ShellClosing, HelpOpensTheHelpFile) {
