@@ -7,6 +7,7 @@
 #include "dialogs/about_dlg.h"
 #include "dialogs/result_dlg.h"
 #include "dialogs/templates.h"
+#include "platform/qt/ending.h"
 #include "platform/qt/frame_window.h"
 #include "platform/qt/help_viewer.h"
 
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,14 +25,19 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <algorithm>
+#include <csignal>
 #include <deque>
 #include <functional>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -471,6 +478,62 @@ TEST_F(HostTest, ClosingTheFrameWithNothingToSaveEndsWithZeroAtOnce) {
     }
 }
 
+// TERM, INT, HUP and QUIT are events of the main loop: unsaved results go to
+// korvel.dat.unsaved (never to korvel.dat) and the program ends with status 1; with
+// nothing unsaved it ends with 0. A box that is open goes with it.
+TEST_F(HostTest, SignalsEndTheLoopKeepingUnsavedResultsAside) {
+    struct Case {
+        const char* what;
+        int signal;
+        int moetSaven;
+        bool duringExitQuestion;
+        int status;
+    };
+    const Case cases[] = {
+        {"TERM, unsaved", SIGTERM, 1, false, 1},
+        {"INT, unsaved", SIGINT, 1, false, 1},
+        {"HUP, unsaved", SIGHUP, 1, false, 1},
+        {"QUIT, unsaved", SIGQUIT, 1, false, 1},
+        {"TERM, nothing unsaved", SIGTERM, 0, false, 0},
+        {"TERM while the exit question is open", SIGTERM, 1, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        window_.reset();
+        window_ = std::make_unique<QtFrameWindow>(*app_.GetMainWindow());
+        Show();
+        QFile::remove(QStringLiteral("korvel.dat"));
+        QFile::remove(QStringLiteral("korvel.dat.unsaved"));
+        Client().MoetSaven = c.moetSaven;
+        Client().Wedstrijd[2].score1 = 4;
+        Client().Wedstrijd[2].gespeeld = 1;
+        const EndingWatch watch(Client(), window_->Host());
+        ASSERT_TRUE(watch.Watching());
+        ModalScript script;
+        if (c.duringExitQuestion)
+            script.Then([&c](QWidget&) { ::raise(c.signal); });
+        const int status = RunMainLoop([this, &c] {
+            if (c.duringExitQuestion)
+                window_->MenuAction(CM_FILEEXIT)->trigger();
+            else
+                ::raise(c.signal);
+        });
+        EXPECT_EQ(status, c.status);
+        EXPECT_TRUE(script.Done());
+        EXPECT_FALSE(QFile::exists(QStringLiteral("korvel.dat")));
+        QFile kept(QStringLiteral("korvel.dat.unsaved"));
+        EXPECT_EQ(kept.exists(), c.moetSaven == 1);
+        if (c.moetSaven == 1) {
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            const QByteArray bytes = kept.readAll();
+            ASSERT_EQ(bytes.size(), 93);
+            EXPECT_EQ(bytes.mid(6, 3), QByteArray("\x04\x00\x01", 3));
+        }
+        EXPECT_EQ(Client().MoetSaven, c.moetSaven);
+    }
+    QFile::remove(QStringLiteral("korvel.dat.unsaved"));
+}
+
 // ---------------------------------------------------------------- help
 
 TEST_F(HostTest, MissingHelpFileIsReportedByTheViewer) {
@@ -573,6 +636,112 @@ TEST_F(HostTest, HelpFileIsFoundHereThenBesideTheProgramThenInItsShareFolder) {
         EXPECT_EQ(static_cast<HelpViewer*>(viewers.front())->Browser()->toPlainText(),
                   QString::fromLatin1(c.shown));
     }
+}
+
+// A help file that is no regular file of UTF-8 text up to 1 MiB is not shown: the
+// viewer says why at once, and no box holds the program up.
+TEST_F(HostTest, HelpFileThatCannotBeShownIsExplainedInTheViewer) {
+    Show();
+    struct Case {
+        const char* what;
+        std::function<void(const QString&)> arrange;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"larger than 1 MiB",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(file.resize(50 * 1024 * 1024));
+         },
+         "it is larger than 1 MiB"},
+        {"one byte over the limit",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write(QByteArray(HelpViewer::kMaxBytes + 1, 'a'));
+         },
+         "it is larger than 1 MiB"},
+        {"not UTF-8",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write("# Help\n\nCaf\xe9 \xff\xfe\n");
+         },
+         "it is not UTF-8 text"},
+        {"a FIFO",
+         [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0); },
+         "Not a regular file"},
+        {"a directory", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); },
+         "Is a directory"},
+    };
+    const QString name = QStringLiteral("korvel-hostile.hlp");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.arrange(name);
+        ModalScript script; // no box expected
+        QElapsedTimer clock;
+        clock.start();
+        Client().WinHelp(name.toStdString().c_str(), HELP_CONTENTS, 0);
+        EXPECT_LT(clock.elapsed(), 1000) << "the message took too long";
+        auto* viewer = window_->Window().findChild<HelpViewer*>(QStringLiteral("helpViewer"));
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_TRUE(viewer->isVisible());
+        EXPECT_EQ(viewer->Browser()->toPlainText(),
+                  QStringLiteral("The help file %1 cannot be shown: %2.")
+                      .arg(QDir::current().filePath(name), QString::fromLatin1(c.why)));
+        QFile::remove(name);
+        QDir().rmdir(name);
+    }
+}
+
+// Section links jump within the file; every other link shows its address as text and
+// opens nothing; images are not loaded from anywhere; Escape closes the viewer.
+TEST_F(HostTest, HelpLinksStayInsideTheFileAndEscapeCloses) {
+    Show();
+    QByteArray text = "# Help\n\n## Contents\n\n1. [Entering a result](#2-entering-a-result)\n\n"
+                      "See [the site](https://example.org/euro96) or [a file](file:///etc/passwd)"
+                      " or <https://example.org/bare>.\n\n![map](/dev/zero)\n\n";
+    for (int i = 0; i < 200; ++i)
+        text += "Filler line to push the section far down.\n\n";
+    text += "## 2. Entering a result\n\nClick a match.\n";
+    HelpFileAt help(QDir::currentPath(), QStringLiteral("korvel-links.hlp"), text);
+    ASSERT_TRUE(help.ok());
+    ModalScript script; // no box expected
+    Client().WinHelp("korvel-links.hlp", HELP_CONTENTS, 0);
+    auto* viewer = window_->Window().findChild<HelpViewer*>(QStringLiteral("helpViewer"));
+    ASSERT_NE(viewer, nullptr);
+    QTextBrowser* browser = viewer->Browser();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
+
+    // Only the section link is a link.
+    QStringList anchors;
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isAnchor())
+                anchors << it.fragment().charFormat().anchorHref();
+    EXPECT_EQ(anchors, QStringList{QStringLiteral("#2-entering-a-result")});
+    const QString shown = browser->toPlainText();
+    EXPECT_TRUE(shown.contains(QStringLiteral("the site <https://example.org/euro96>")))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("a file <file:///etc/passwd>")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("https://example.org/bare")));
+
+    // Following the section link scrolls to the section.
+    EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
+    emit browser->anchorClicked(QUrl(QStringLiteral("#2-entering-a-result")));
+    EXPECT_GT(browser->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(browser->textCursor().block().text(), QStringLiteral("2. Entering a result"));
+    // Any other address does nothing.
+    const int at = browser->verticalScrollBar()->value();
+    emit browser->anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
+    EXPECT_EQ(browser->verticalScrollBar()->value(), at);
+    EXPECT_TRUE(browser->source().isEmpty());
+
+    viewer->activateWindow();
+    browser->setFocus();
+    QTest::keyClick(browser, Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible());
 }
 
 // ---------------------------------------------------------------- rendering

@@ -1,4 +1,5 @@
 #include "platform/frame.h"
+#include "platform/qt/ending.h"
 #include "platform/qt/frame_window.h"
 #include "platform/qt/runtime_dir.h"
 
@@ -22,6 +23,7 @@ int TApplication::Run() {
     if (!frame)
         return 1;
     QtFrameWindow window(*frame);
+    const EndingWatch ending(frame->Client(), window.Host());
     window.ShowMaximized();
     return QApplication::exec();
 }

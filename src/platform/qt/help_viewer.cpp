@@ -1,20 +1,115 @@
 #include "platform/qt/help_viewer.h"
 
+#include "data/results_io.h"
 #include "platform/window.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QImage>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStringDecoder>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
 #include <QVBoxLayout>
 
+#include <vector>
+
+namespace {
+
+// Loads nothing: an image or style sheet named in a help file could be any local file,
+// a FIFO or a device among them. An empty answer would make the document read the file
+// itself, so every image is a blank pixel and every other resource an empty text.
+class HelpBrowser final : public QTextBrowser {
+  public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl&) override {
+        if (type != QTextDocument::ImageResource)
+            return QString();
+        QImage blank(1, 1, QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        return blank;
+    }
+};
+
+// The name a section's link uses: its heading in lower case, blanks as hyphens,
+// other punctuation left out ("1. The tournament" is "#1-the-tournament").
+QString Slug(const QString& heading) {
+    QString slug;
+    for (const QChar c : heading.trimmed().toLower()) {
+        if (c.isLetterOrNumber())
+            slug += c;
+        else if (c == QLatin1Char(' ') || c == QLatin1Char('-'))
+            slug += QLatin1Char('-');
+    }
+    return slug;
+}
+
+bool IsSectionLink(const QString& href) { return href.startsWith(QLatin1Char('#')); }
+
+// Every link that leaves the file becomes plain text followed by its address, so that
+// the reader sees where it points and nothing can open it.
+void ShowOutsideLinksAsText(QTextDocument& document) {
+    struct Link {
+        int start;
+        int end;
+        QString href;
+        QString text;
+    };
+    std::vector<Link> links;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (!format.isAnchor() || IsSectionLink(format.anchorHref()))
+                continue;
+            const int start = fragment.position();
+            const int end = start + fragment.length();
+            if (!links.empty() && links.back().end == start &&
+                links.back().href == format.anchorHref()) {
+                links.back().end = end;
+                links.back().text += fragment.text();
+            } else {
+                links.push_back({start, end, format.anchorHref(), fragment.text()});
+            }
+        }
+    }
+    // From the last, so that the positions of those before stay as they were.
+    for (auto link = links.rbegin(); link != links.rend(); ++link) {
+        QTextCursor cursor(&document);
+        cursor.setPosition(link->start);
+        cursor.setPosition(link->end, QTextCursor::KeepAnchor);
+        QTextCharFormat plain = cursor.charFormat();
+        plain.setAnchor(false);
+        plain.clearProperty(QTextFormat::AnchorHref);
+        plain.clearForeground();
+        plain.setFontUnderline(false);
+        cursor.setCharFormat(plain);
+        if (link->text.trimmed() != link->href) {
+            cursor.clearSelection();
+            cursor.insertText(QStringLiteral(" <%1>").arg(link->href), plain);
+        }
+    }
+}
+
+} // namespace
+
 HelpViewer::HelpViewer(WindowHost& host, QWidget* frame)
-    : QWidget(frame, Qt::Window), host_(host), browser_(new QTextBrowser(this)) {
+    : QWidget(frame, Qt::Window), host_(host), browser_(new HelpBrowser(this)) {
     setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(QString::fromLatin1(kTitle));
     browser_->setObjectName(QStringLiteral("helpText"));
-    browser_->setOpenExternalLinks(true);
+    browser_->setOpenLinks(false);
+    browser_->setOpenExternalLinks(false);
+    QObject::connect(browser_, &QTextBrowser::anchorClicked, this,
+                     [this](const QUrl& url) { FollowLink(url); });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    QObject::connect(escape, &QShortcut::activated, this, [this] { close(); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
@@ -32,11 +127,18 @@ QStringList HelpViewer::Candidates(const QString& file) {
 
 void HelpViewer::Open(const QString& file) {
     for (const QString& candidate : Candidates(file)) {
-        QFile help(candidate);
-        if (!QFileInfo(candidate).isFile() || !help.open(QIODevice::ReadOnly))
+        // Read without ever waiting on it, and no more than can be shown.
+        const FileRead read = ReadRegularFile(QFile::encodeName(candidate).constData(),
+                                              static_cast<std::size_t>(kMaxBytes) + 1);
+        if (read.outcome == FileRead::Missing)
             continue;
-        browser_->setSearchPaths({QFileInfo(candidate).absolutePath()});
-        browser_->setMarkdown(QString::fromUtf8(help.readAll()));
+        if (read.outcome == FileRead::Unreadable)
+            ShowMessage(candidate, QString::fromStdString(read.reason));
+        else if (read.bytes.size() > static_cast<std::size_t>(kMaxBytes))
+            ShowMessage(candidate, QStringLiteral("it is larger than 1 MiB"));
+        else
+            ShowText(candidate, QByteArray(reinterpret_cast<const char*>(read.bytes.data()),
+                                           static_cast<qsizetype>(read.bytes.size())));
         show();
         raise();
         activateWindow();
@@ -44,4 +146,35 @@ void HelpViewer::Open(const QString& file) {
     }
     const QString text = QStringLiteral("Cannot find the help file %1.").arg(file);
     host_.MessageBox(text.toStdString(), kTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void HelpViewer::ShowText(const QString& path, const QByteArray& bytes) {
+    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decode(bytes);
+    if (decode.hasError()) {
+        ShowMessage(path, QStringLiteral("it is not UTF-8 text"));
+        return;
+    }
+    browser_->setMarkdown(text);
+    ShowOutsideLinksAsText(*browser_->document());
+}
+
+void HelpViewer::ShowMessage(const QString& path, const QString& why) {
+    browser_->setPlainText(QStringLiteral("The help file %1 cannot be shown: %2.")
+                               .arg(QDir::toNativeSeparators(path), why));
+}
+
+void HelpViewer::FollowLink(const QUrl& url) {
+    if (!IsSectionLink(url.toString()))
+        return;
+    const QString wanted = url.fragment(QUrl::FullyDecoded);
+    QTextDocument& document = *browser_->document();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 0 || Slug(block.text()) != wanted)
+            continue;
+        browser_->setTextCursor(QTextCursor(block));
+        const QRectF where = document.documentLayout()->blockBoundingRect(block);
+        browser_->verticalScrollBar()->setValue(static_cast<int>(where.top()));
+        return;
+    }
 }

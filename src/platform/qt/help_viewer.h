@@ -5,13 +5,21 @@
 #include <QWidget>
 
 class QTextBrowser;
+class QUrl;
 class WindowHost;
 
 // The program's help window: shows a help file (Markdown text) beside the frame.
-// One window serves every request; asking again brings it to the front.
+// One window serves every request; asking again brings it to the front. Escape
+// closes it.
+//
+// The help file may be anyone's (the working directory is searched first), so it is
+// read only if it is a regular file of at most kMaxBytes of UTF-8 text; anything else
+// is said in the window instead. Links to a section of the file jump to it; no link
+// leaves the file: other addresses show as text, and nothing is loaded from outside.
 class HelpViewer final : public QWidget {
   public:
     static constexpr const char* kTitle = "Korvel Help";
+    static constexpr qsizetype kMaxBytes = 1024 * 1024;
 
     HelpViewer(WindowHost& host, QWidget* frame);
 
@@ -24,6 +32,10 @@ class HelpViewer final : public QWidget {
     static QStringList Candidates(const QString& file);
 
   private:
+    void ShowText(const QString& path, const QByteArray& bytes);
+    void ShowMessage(const QString& path, const QString& why);
+    void FollowLink(const QUrl& url);
+
     WindowHost& host_;
     QTextBrowser* browser_;
 };

@@ -189,8 +189,11 @@ void QtWindowHost::ReactivateAfterModal() {
 }
 
 int QtWindowHost::MessageBox(std::string_view text, std::string_view caption, unsigned style) {
-    ShowPartialCanvas();
     const BoxButtons buttons = ButtonsOf(style);
+    if (ending_)
+        return buttons.second.button != QMessageBox::NoButton ? buttons.second.answer
+                                                              : buttons.first.answer;
+    ShowPartialCanvas();
     QMessageBox box(BoxIcon(style), FromUtf8(caption), FromUtf8(text), QMessageBox::NoButton,
                     ModalParent());
     box.setTextFormat(Qt::PlainText);
@@ -215,7 +218,15 @@ void QtWindowHost::MessageBeep() { QApplication::beep(); }
 
 void QtWindowHost::PostQuitMessage(int status) { QCoreApplication::exit(status); }
 
+void QtWindowHost::EndNow(int status) {
+    ending_ = true;
+    // Every event loop ends, a modal window's own as well as the main one.
+    QCoreApplication::exit(status);
+}
+
 int QtWindowHost::ExecuteDialog(TDialog& dialog) {
+    if (ending_)
+        return IDCANCEL;
     ShowPartialCanvas();
     const int result = RunTemplateDialog(dialog, ModalParent());
     ReactivateAfterModal();
@@ -223,6 +234,8 @@ int QtWindowHost::ExecuteDialog(TDialog& dialog) {
 }
 
 void QtWindowHost::ShowHelp(std::string_view file) {
+    if (ending_)
+        return;
     if (!help_)
         help_ = new HelpViewer(*this, frame_);
     help_->Open(FromUtf8(file));

@@ -30,6 +30,9 @@ class QtWindowHost final : public WindowHost {
     void MessageBeep() override;
     void Invalidate() override;
     void PostQuitMessage(int status) override;
+    // Ends the program with the status, without the client's say: from then on no box
+    // or dialog opens, and one that is open returns as if closed without a choice.
+    void EndNow(int status);
     int ExecuteDialog(TDialog& dialog) override;
     std::unique_ptr<Surface> OpenClientSurface() override;
     void ShowHelp(std::string_view file) override;
@@ -65,6 +68,7 @@ class QtWindowHost final : public WindowHost {
     bool pending_ = false; // the canvas is stale
     bool posted_ = false;  // a render call is waiting in the event queue
     bool rendering_ = false;
+    bool ending_ = false;
     QSize grownDuringRender_;
     int renders_ = 0;
     int openSurfaces_ = 0;

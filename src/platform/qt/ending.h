@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QSocketNotifier>
+
+#include <memory>
+
+class QSessionManager;
+class QtWindowHost;
+class TWindow;
+
+// The ways the program ends without the user closing it: the signals TERM, INT, HUP
+// and QUIT, and the desktop session ending. A signal's handler only writes its number
+// to a pipe; the main loop reads it, lets the client window keep what would be lost
+// and ends. At most one watch exists at a time; it restores the signals' previous
+// handling when it goes.
+class EndingWatch final {
+  public:
+    EndingWatch(TWindow& client, QtWindowHost& host);
+    ~EndingWatch();
+    EndingWatch(const EndingWatch&) = delete;
+    EndingWatch& operator=(const EndingWatch&) = delete;
+
+    // False when the pipe or a handler could not be set up; the signals then end
+    // the program the system's way.
+    bool Watching() const { return notifier_ != nullptr; }
+
+  private:
+    void SignalArrived();
+    void CommitData(QSessionManager& manager);
+
+    TWindow& client_;
+    QtWindowHost& host_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    bool ending_ = false;
+};
