@@ -68,13 +68,12 @@ start_korvel() {
     sleep 0.5
 }
 
-# Waits for the program to end; prints its exit status.
-ended_with() {
-    local status=0
+# Waits for the program to end; its exit status goes to $status.
+wait_for_end() {
+    status=0
     wait_for 15 bash -c "! kill -0 $korvel_pid" || fail "Korvel did not exit"
     wait "$korvel_pid" || status=$?
     korvel_pid=""
-    echo "$status"
 }
 
 hex() { od -An -v -tx1 "$1" | tr -d ' \n'; }
@@ -123,7 +122,7 @@ sleep 0.5
 
 # Ended from outside with the result unsaved.
 kill -TERM "$korvel_pid"
-status=$(ended_with)
+wait_for_end
 [ "$status" -eq 1 ] || fail "exit status $status after SIGTERM with an unsaved result, expected 1"
 cmp -s korvel.dat saved.dat || fail "korvel.dat changed: $(hex korvel.dat)"
 expected="020101${saved:6}"
@@ -144,7 +143,7 @@ sleep 0.3
 xdotool key --clearmodifiers alt+f
 sleep 0.3
 xdotool key e
-status=$(ended_with)
+wait_for_end
 [ "$status" -eq 0 ] || fail "exit status $status after saving, expected 0"
 echo "PASS: SIGTERM kept 2-1 in korvel.dat.unsaved, korvel.dat unchanged, restored and saved"
 
@@ -160,7 +159,7 @@ sleep 0.5
 xdotool key --clearmodifiers Return
 answer_box "Results file not read"
 kill -TERM "$korvel_pid"
-status=$(ended_with)
+wait_for_end
 [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM with nothing unsaved, expected 0"
 [ -p korvel.dat ] || fail "korvel.dat is no longer the FIFO"
 echo "PASS: a FIFO as korvel.dat: welcome box after $(((shown - started) / 1000000)) ms," \
