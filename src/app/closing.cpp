@@ -18,6 +18,7 @@ bool TDrawWindow::CanClose() {
 }
 
 int TDrawWindow::EndAtOnce() {
+    endedAtOnce_ = true;
     if (MoetSaven != 1)
         return 0;
     if (!leaveUnsaved_)

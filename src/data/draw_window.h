@@ -132,4 +132,5 @@ class TDrawWindow : public TWindow {
     // chose to leave them, or they were kept in the unsaved-results file.
     bool leaveUnsaved_ = false;
     bool unsavedKept_ = false;
+    bool endedAtOnce_ = false;
 };

@@ -57,5 +57,8 @@ void TDrawWindow::OfferUnsavedResults() {
         WedstrijdNummer = NextMatchAfterLoad(Wedstrijd, kMatches);
         MoetSaven = 1;
     }
-    ::unlink(kUnsavedFile);
+    // A program ended while the question was open has had no answer: the results
+    // stay for the next start.
+    if (!endedAtOnce_)
+        ::unlink(kUnsavedFile);
 }

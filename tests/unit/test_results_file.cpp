@@ -543,4 +543,32 @@ INSTANTIATE_TEST_SUITE_P(
                       UnsavedCase{"Fifo", std::nullopt, Offer::None, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A signal that ends the program while the question is open is no answer: the
+// unsaved results stay for the next start.
+TEST_F(ResultsFileTest, UnsavedResultsStayWhenTheProgramEndsDuringTheQuestion) {
+    class EndingHost : public RecordingHost {
+      public:
+        int MessageBox(std::string_view text, std::string_view caption, unsigned style) override {
+            const int answer = RecordingHost::MessageBox(text, caption, style);
+            if (caption == "Unsaved results")
+                status = window->EndAtOnce();
+            return answer;
+        }
+        TDrawWindow* window = nullptr;
+        int status = -1;
+    } ending;
+    ending.window = &window;
+    ending.Attach(window);
+    WriteBytes(kFile, kSavedFile);
+    WriteBytes("korvel.dat.unsaved", kUnsavedTwo);
+    ending.ExpectBox("Korvel", IDOK);
+    ending.ExpectBox("Unsaved results", IDNO);
+    window.DoFirstTime();
+    host.Attach(window);
+    EXPECT_TRUE(ending.ScriptDone());
+    EXPECT_EQ(ending.status, 0);
+    EXPECT_EQ(ReadBytes("korvel.dat.unsaved"), kUnsavedTwo);
+    EXPECT_EQ(ReadBytes(kFile), kSavedFile);
+}
+
 } // namespace
