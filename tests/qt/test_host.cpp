@@ -696,52 +696,65 @@ TEST_F(HostTest, HelpFileThatCannotBeShownIsExplainedInTheViewer) {
 }
 
 // Section links jump within the file; every other link shows its address as text and
-// opens nothing; images are not loaded from anywhere; Escape closes the viewer.
+// opens nothing; images are not loaded from anywhere; Escape closes the viewer. The
+// same for a file large enough to be parsed away from the GUI thread.
 TEST_F(HostTest, HelpLinksStayInsideTheFileAndEscapeCloses) {
     Show();
-    QByteArray text = "# Help\n\n## Contents\n\n1. [Entering a result](#2-entering-a-result)\n\n"
-                      "See [the site](https://example.org/euro96) or [a file](file:///etc/passwd)"
-                      " or <https://example.org/bare>.\n\n![map](/dev/zero)\n\n";
-    for (int i = 0; i < 200; ++i)
-        text += "Filler line to push the section far down.\n\n";
-    text += "## 2. Entering a result\n\nClick a match.\n";
-    HelpFileAt help(QDir::currentPath(), QStringLiteral("korvel-links.hlp"), text);
-    ASSERT_TRUE(help.ok());
-    ModalScript script; // no box expected
-    Client().WinHelp("korvel-links.hlp", HELP_CONTENTS, 0);
-    auto* viewer = window_->Window().findChild<HelpViewer*>(QStringLiteral("helpViewer"));
-    ASSERT_NE(viewer, nullptr);
-    QTextBrowser* browser = viewer->Browser();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
+    for (const int fillerLines : {200, 4000}) {
+        SCOPED_TRACE(fillerLines);
+        QByteArray text =
+            "# Help\n\n## Contents\n\n1. [Entering a result](#2-entering-a-result)\n\n"
+            "See [the site](https://example.org/euro96) or [a file](file:///etc/passwd)"
+            " or <https://example.org/bare>.\n\n![map](/dev/zero)\n\n";
+        for (int i = 0; i < fillerLines; ++i)
+            text += "Filler line to push the section far down.\n\n";
+        text += "## 2. Entering a result\n\nClick a match.\n";
+        HelpFileAt help(QDir::currentPath(), QStringLiteral("korvel-links.hlp"), text);
+        ASSERT_TRUE(help.ok());
+        ModalScript script; // no box expected
+        QElapsedTimer clock;
+        clock.start();
+        Client().WinHelp("korvel-links.hlp", HELP_CONTENTS, 0);
+        auto* viewer = window_->Window().findChild<HelpViewer*>(QStringLiteral("helpViewer"));
+        ASSERT_NE(viewer, nullptr);
+        QTextBrowser* browser = viewer->Browser();
+        if (fillerLines > 1000) {
+            EXPECT_LT(clock.elapsed(), 1000) << "the large file held the window up";
+            EXPECT_TRUE(browser->toPlainText().startsWith(QStringLiteral("Reading the help file")));
+        }
+        ASSERT_TRUE(RunUntil([browser] {
+            return browser->toPlainText().endsWith(QStringLiteral("Click a match."));
+        }));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
 
-    // Only the section link is a link.
-    QStringList anchors;
-    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().isAnchor())
-                anchors << it.fragment().charFormat().anchorHref();
-    EXPECT_EQ(anchors, QStringList{QStringLiteral("#2-entering-a-result")});
-    const QString shown = browser->toPlainText();
-    EXPECT_TRUE(shown.contains(QStringLiteral("the site <https://example.org/euro96>")))
-        << shown.toStdString();
-    EXPECT_TRUE(shown.contains(QStringLiteral("a file <file:///etc/passwd>")));
-    EXPECT_TRUE(shown.contains(QStringLiteral("https://example.org/bare")));
+        // Only the section link is a link.
+        QStringList anchors;
+        for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isAnchor())
+                    anchors << it.fragment().charFormat().anchorHref();
+        EXPECT_EQ(anchors, QStringList{QStringLiteral("#2-entering-a-result")});
+        const QString shown = browser->toPlainText();
+        EXPECT_TRUE(shown.contains(QStringLiteral("the site <https://example.org/euro96>")));
+        EXPECT_TRUE(shown.contains(QStringLiteral("a file <file:///etc/passwd>")));
+        EXPECT_TRUE(shown.contains(QStringLiteral("https://example.org/bare")));
 
-    // Following the section link scrolls to the section.
-    EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
-    emit browser->anchorClicked(QUrl(QStringLiteral("#2-entering-a-result")));
-    EXPECT_GT(browser->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(browser->textCursor().block().text(), QStringLiteral("2. Entering a result"));
-    // Any other address does nothing.
-    const int at = browser->verticalScrollBar()->value();
-    emit browser->anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
-    EXPECT_EQ(browser->verticalScrollBar()->value(), at);
-    EXPECT_TRUE(browser->source().isEmpty());
+        // Following the section link scrolls to the section.
+        browser->verticalScrollBar()->setValue(0);
+        emit browser->anchorClicked(QUrl(QStringLiteral("#2-entering-a-result")));
+        EXPECT_GT(browser->verticalScrollBar()->value(), 0);
+        EXPECT_EQ(browser->textCursor().block().text(), QStringLiteral("2. Entering a result"));
+        // Any other address does nothing.
+        const int at = browser->verticalScrollBar()->value();
+        emit browser->anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
+        EXPECT_EQ(browser->verticalScrollBar()->value(), at);
+        EXPECT_TRUE(browser->source().isEmpty());
 
-    viewer->activateWindow();
-    browser->setFocus();
-    QTest::keyClick(browser, Qt::Key_Escape);
-    EXPECT_FALSE(viewer->isVisible());
+        viewer->activateWindow();
+        browser->setFocus();
+        QTest::keyClick(browser, Qt::Key_Escape);
+        EXPECT_FALSE(viewer->isVisible());
+    }
 }
 
 // ---------------------------------------------------------------- rendering

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPointer>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStringDecoder>
@@ -15,12 +16,17 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <memory>
 #include <vector>
 
 namespace {
+
+// Up to this size a help file is parsed at once, on the GUI thread.
+constexpr qsizetype kParseHereBytes = 128 * 1024;
 
 // Loads nothing: an image or style sheet named in a help file could be any local file,
 // a FIFO or a device among them. An empty answer would make the document read the file
@@ -155,11 +161,59 @@ void HelpViewer::ShowText(const QString& path, const QByteArray& bytes) {
         ShowMessage(path, QStringLiteral("it is not UTF-8 text"));
         return;
     }
-    browser_->setMarkdown(text);
-    ShowOutsideLinksAsText(*browser_->document());
+    ++request_;
+    if (bytes.size() <= kParseHereBytes) {
+        browser_->setMarkdown(text);
+        ShowOutsideLinksAsText(*browser_->document());
+        return;
+    }
+    // Parsing a megabyte of Markdown takes most of a second: a large file is made into
+    // a document on a thread of its own, and the window says so meanwhile.
+    browser_->setPlainText(QStringLiteral("Reading the help file %1 ...").arg(path));
+    const QPointer<HelpViewer> self(this);
+    QThread* const gui = thread();
+    const int request = request_;
+    QThread* worker = QThread::create([text, self, gui, request] {
+        auto* made = new QTextDocument;
+        made->setMarkdown(text);
+        ShowOutsideLinksAsText(*made);
+        made->moveToThread(gui);
+        // Deleted with the call if the call never runs or the viewer has gone.
+        const std::shared_ptr<QTextDocument> document(made, [](QTextDocument* d) {
+            if (!d->parent())
+                delete d;
+        });
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, request, document] {
+                if (self && self->request_ == request)
+                    self->Adopt(*document);
+            },
+            Qt::QueuedConnection);
+    });
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    std::erase_if(workers_, [](const QPointer<QThread>& done) { return done.isNull(); });
+    workers_.push_back(worker);
+    worker->start();
+}
+
+void HelpViewer::Adopt(QTextDocument& document) {
+    // Parented first, so that the viewer answers every resource the text names.
+    document.setParent(browser_);
+    QTextDocument* previous = adopted_;
+    browser_->setDocument(&document);
+    adopted_ = &document;
+    delete previous;
+}
+
+HelpViewer::~HelpViewer() {
+    for (const QPointer<QThread>& worker : workers_)
+        if (worker)
+            worker->wait();
 }
 
 void HelpViewer::ShowMessage(const QString& path, const QString& why) {
+    ++request_;
     browser_->setPlainText(QStringLiteral("The help file %1 cannot be shown: %2.")
                                .arg(QDir::toNativeSeparators(path), why));
 }

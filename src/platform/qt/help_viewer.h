@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 #include <QWidget>
 
+#include <vector>
+
 class QTextBrowser;
+class QTextDocument;
 class QUrl;
 class WindowHost;
 
@@ -14,7 +19,8 @@ class WindowHost;
 //
 // The help file may be anyone's (the working directory is searched first), so it is
 // read only if it is a regular file of at most kMaxBytes of UTF-8 text; anything else
-// is said in the window instead. Links to a section of the file jump to it; no link
+// is said in the window instead. A large file is parsed on a thread of its own, so
+// the program never waits on it. Links to a section of the file jump to it; no link
 // leaves the file: other addresses show as text, and nothing is loaded from outside.
 class HelpViewer final : public QWidget {
   public:
@@ -22,6 +28,10 @@ class HelpViewer final : public QWidget {
     static constexpr qsizetype kMaxBytes = 1024 * 1024;
 
     HelpViewer(WindowHost& host, QWidget* frame);
+    // Waits for a help file still being parsed.
+    ~HelpViewer() override;
+    HelpViewer(const HelpViewer&) = delete;
+    HelpViewer& operator=(const HelpViewer&) = delete;
 
     // Finds the file and shows it; a file that cannot be found is reported in a box.
     void Open(const QString& file);
@@ -35,7 +45,11 @@ class HelpViewer final : public QWidget {
     void ShowText(const QString& path, const QByteArray& bytes);
     void ShowMessage(const QString& path, const QString& why);
     void FollowLink(const QUrl& url);
+    void Adopt(QTextDocument& document);
 
     WindowHost& host_;
     QTextBrowser* browser_;
+    QTextDocument* adopted_ = nullptr; // the last document parsed on a thread
+    int request_ = 0;                  // the latest file asked for; older results go
+    std::vector<QPointer<QThread>> workers_;
 };
