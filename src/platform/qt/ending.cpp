@@ -41,7 +41,7 @@ void ClosePipe() {
 } // namespace
 
 EndingWatch::EndingWatch(TWindow& client, QtWindowHost& host) : client_(client), host_(host) {
-    QObject::connect(
+    session_ = QObject::connect(
         qGuiApp, &QGuiApplication::commitDataRequest, qGuiApp,
         [this](QSessionManager& manager) { CommitData(manager); }, Qt::DirectConnection);
     if (signalPipe[0] >= 0 || ::pipe2(signalPipe.data(), O_CLOEXEC | O_NONBLOCK) != 0)
@@ -58,7 +58,7 @@ EndingWatch::EndingWatch(TWindow& client, QtWindowHost& host) : client_(client),
 }
 
 EndingWatch::~EndingWatch() {
-    QObject::disconnect(qGuiApp, &QGuiApplication::commitDataRequest, qGuiApp, nullptr);
+    QObject::disconnect(session_);
     if (!notifier_)
         return;
     for (std::size_t i = 0; i < kSignals.size(); ++i)

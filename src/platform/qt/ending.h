@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaObject>
 #include <QSocketNotifier>
 
 #include <memory>
@@ -31,5 +32,6 @@ class EndingWatch final {
     TWindow& client_;
     QtWindowHost& host_;
     std::unique_ptr<QSocketNotifier> notifier_;
+    QMetaObject::Connection session_;
     bool ending_ = false;
 };
