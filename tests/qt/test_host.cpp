@@ -29,6 +29,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -755,6 +756,35 @@ TEST_F(HostTest, HelpLinksStayInsideTheFileAndEscapeCloses) {
         QTest::keyClick(browser, Qt::Key_Escape);
         EXPECT_FALSE(viewer->isVisible());
     }
+}
+
+// Every entry of the shipped help file's contents list takes the reader to its section.
+TEST_F(HostTest, EveryContentsLinkOfTheHelpFileReachesItsSection) {
+    Show();
+    const QString name = QStringLiteral("korvel-contents.hlp");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KORVEL_HELP_FILE), name));
+    ModalScript script; // no box expected
+    Client().WinHelp(name.toStdString().c_str(), HELP_CONTENTS, 0);
+    auto* viewer = window_->Window().findChild<HelpViewer*>(QStringLiteral("helpViewer"));
+    ASSERT_NE(viewer, nullptr);
+    QTextBrowser* browser = viewer->Browser();
+    ASSERT_TRUE(RunUntil([browser] { return browser->toPlainText().startsWith("Korvel Help"); }));
+    QStringList links;
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isAnchor())
+                links << it.fragment().charFormat().anchorHref();
+    EXPECT_EQ(links.size(), 14);
+    for (const QString& link : links) {
+        SCOPED_TRACE(link.toStdString());
+        browser->setTextCursor(QTextCursor(browser->document()));
+        emit browser->anchorClicked(QUrl(link));
+        const QTextBlock at = browser->textCursor().block();
+        EXPECT_GT(at.blockFormat().headingLevel(), 0) << "the link went nowhere";
+        EXPECT_TRUE(link.startsWith(QLatin1Char('#') + at.text().section(QLatin1Char('.'), 0, 0)))
+            << at.text().toStdString();
+    }
+    QFile::remove(name);
 }
 
 // ---------------------------------------------------------------- rendering
