@@ -101,6 +101,8 @@ std::optional<std::string> FollowLinks(const char* path, bool& linked) {
 struct Existing {
     bool exists = false;
     struct stat st {};
+    // A regular file hands its owner, group and permission bits on to the new one.
+    bool HandsOn() const { return exists && S_ISREG(st.st_mode); }
 };
 
 // Whether the file at target may be replaced, and what it is. A regular file must be
@@ -125,7 +127,7 @@ bool MayReplace(const FileOps& ops, const std::string& target, bool linked, Exis
 // The old file's owner, group and permission bits on the new one. Another owner or
 // group is for the process to keep only where it may; the permission bits always are.
 bool TakeOver(int fd, const Existing& existing) {
-    if (!existing.exists || !S_ISREG(existing.st.st_mode))
+    if (!existing.HandsOn())
         return true;
     if (::fchown(fd, existing.st.st_uid, existing.st.st_gid) != 0)
         (void)::fchown(fd, static_cast<uid_t>(-1), existing.st.st_gid);
@@ -153,7 +155,7 @@ bool WriteFileAtomically(const char* path, std::span<const std::uint8_t> bytes,
     // file's permissions.
     ops.unlink(temp.c_str());
     const int fd = ops.open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                            existing.exists ? 0600 : 0666);
+                            existing.HandsOn() ? 0600 : 0666);
     if (fd < 0)
         return false;
     bool ok = TakeOver(fd, existing) && WriteAll(ops, fd, bytes) && ops.fsync(fd) == 0;

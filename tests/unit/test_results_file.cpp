@@ -464,6 +464,10 @@ TEST_F(ResultsFileTest, AFifoInPlaceOfTheFileIsReplacedByTheNextSave) {
     EXPECT_EQ(host.boxes.size(), 2u);
     EXPECT_TRUE(fs::is_regular_file(kFile));
     EXPECT_EQ(ReadBytes(kFile), FileWith({{3, 1, 1, 1}}));
+    // A new file, as an ordinary create under the umask makes it.
+    const mode_t umask = ::umask(0);
+    ::umask(umask);
+    EXPECT_EQ(static_cast<mode_t>(fs::status(kFile).permissions()), 0666 & ~umask);
 }
 
 // korvel.dat.unsaved, left by a signal or a session that ended with results not
