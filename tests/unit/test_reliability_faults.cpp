@@ -281,12 +281,13 @@ class ReliabilitySaveKeepsSetUp : public ReliabilitySave,
 
 TEST_P(ReliabilitySaveKeepsSetUp, AfterTheSave) {
     const SetUpCase& c = GetParam();
-    const mode_t umask = ::umask(022);
     std::optional<AsOrdinaryUser> user;
     if (c.ordinaryUser) {
         user.emplace(dir_);
-        ASSERT_TRUE(user->Ok());
+        if (!user->Ok())
+            GTEST_SKIP() << "running as root without leave to act as another user";
     }
+    const mode_t umask = ::umask(022);
     const fs::path target = c.arrange(dir_);
     const bool linked = fs::is_symlink(kResultsFile);
     const fs::path link = linked ? fs::read_symlink(kResultsFile) : fs::path();

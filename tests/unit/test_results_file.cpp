@@ -415,7 +415,8 @@ TEST_P(UnreadableResultsFile, IsReportedAfterTheWelcomeAndNothingIsLoaded) {
     std::optional<AsOrdinaryUser> user;
     if (c.dropPrivileges) {
         user.emplace(workDir_.Path());
-        ASSERT_TRUE(user->Ok());
+        if (!user->Ok())
+            GTEST_SKIP() << "running as root without leave to act as another user";
     }
     host.ExpectBox("Korvel", IDOK);
     host.ExpectBox("Results file not read", IDOK);
