@@ -20,6 +20,7 @@ void TDrawApp::InitMainWindow() {
     frame->Insert(std::move(controlBar), TDecoratedFrame::Top);
     frame->SetHints(HintStrings());
     frame->SetAccelerators(Accelerators());
+    frame->SetShortcuts(FrameShortcuts());
     frame->AssignMenu(MainMenu());
     SetMainWindow(std::move(frame));
 

@@ -133,9 +133,21 @@ constexpr TGadget kButtonBar[] = {
     TSeparatorGadget(kGap),     Button(CM_HELP),          Button(CM_ABOUT),
 };
 
+// The keys people expect from a desktop program, for commands the menus already have
+// (the same handlers, so Ctrl+Q asks and ends exactly as "&Exit" does) and for print
+// and export, which the toolkit does with the current view.
+constexpr FrameShortcut kShortcuts[] = {
+    {"F1", FrameShortcut::Command, CM_HELP},
+    {"Ctrl+S", FrameShortcut::Command, CM_FILESAVE},
+    {"Ctrl+Q", FrameShortcut::Command, CM_FILEEXIT},
+    {"Ctrl+P", FrameShortcut::Print, 0},
+    {"Ctrl+E", FrameShortcut::Export, 0},
+};
+
 } // namespace
 
 std::span<const MenuItem> MainMenu() { return kMenuBar; }
 std::span<const HintString> HintStrings() { return kHints; }
 std::span<const Accelerator> Accelerators() { return kAccelerators; }
 std::span<const TGadget> ButtonBar() { return kButtonBar; }
+std::span<const FrameShortcut> FrameShortcuts() { return kShortcuts; }

@@ -11,5 +11,7 @@ std::span<const MenuItem> MainMenu();
 std::span<const HintString> HintStrings();
 // Accelerator table 100: Alt+F9 leaves.
 std::span<const Accelerator> Accelerators();
+// Keys beside the menus: F1 help, Ctrl+S save, Ctrl+Q exit, Ctrl+P print, Ctrl+E export.
+std::span<const FrameShortcut> FrameShortcuts();
 // The button bar, left to right: buttons and 6-pixel gaps.
 std::span<const TGadget> ButtonBar();

@@ -39,6 +39,19 @@ struct Accelerator {
     int commandId;
 };
 
+// A key the frame answers without a menu item or button, so the menus stay as they are:
+// it sends a command, or has the toolkit print or export the client's current view.
+struct FrameShortcut {
+    enum Action {
+        Command,
+        Print,
+        Export
+    };
+    std::string_view keys; // "F1", "Ctrl+S": the portable text of a key combination
+    Action action;
+    int commandId; // the command a Command key sends
+};
+
 // One slot of the button bar: a button whose glyph has the command's id, or a gap.
 struct TGadget {
     enum Kind {
@@ -106,6 +119,8 @@ class TDecoratedFrame {
         accelerators_ = accelerators;
     }
 
+    void SetShortcuts(std::span<const FrameShortcut> shortcuts) { shortcuts_ = shortcuts; }
+
     const std::string& Title() const { return title_; }
     TWindow& Client() const { return *client_; }
     int IconId() const { return iconId_; }
@@ -114,6 +129,7 @@ class TDecoratedFrame {
     const TControlBar* ControlBar() const { return hasControlBar_ ? &controlBar_ : nullptr; }
     const TStatusBar* StatusBar() const { return hasStatusBar_ ? &statusBar_ : nullptr; }
     std::span<const Accelerator> Accelerators() const { return accelerators_; }
+    std::span<const FrameShortcut> Shortcuts() const { return shortcuts_; }
     // The hint of a command, or empty when it has none.
     std::string_view Hint(int id) const;
 
@@ -125,6 +141,7 @@ class TDecoratedFrame {
     std::span<const MenuItem> menu_;
     std::span<const HintString> hints_;
     std::span<const Accelerator> accelerators_;
+    std::span<const FrameShortcut> shortcuts_;
     TStatusBar statusBar_;
     TControlBar controlBar_;
     bool hasStatusBar_ = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/paint_target.h"
 #include "platform/qt/view_font.h"
 
 #include <QImage>
@@ -15,7 +16,7 @@
 // Every drawing surface of a render shares the painter (Qt allows one painter per
 // device, and the views open surfaces inside each other). The canvas remembers the
 // part it has drawn on, so clearing it for the next render costs only that part.
-class Canvas {
+class Canvas final : public PaintTarget {
   public:
     // The views are laid out for this area; the canvas is never smaller.
     static constexpr int kMinWidth = 640;
@@ -39,12 +40,11 @@ class Canvas {
     bool Painting() const { return painter_.isActive(); }
 
     // Drawing, in canvas pixels; whatever falls outside the canvas is dropped.
-    void Fill(const QRect& rect, QRgb colour);
-    // A text on its opaque white cell, top-left corner of the cell at the point.
-    void Text(QPoint topLeft, std::string_view text, QRgb colour);
-    void Points(std::span<const QPoint> points, QRgb colour);
-    void Line(QPoint from, QPoint to, QRgb colour, int width);
-    void Picture(QPoint topLeft, const QImage& picture);
+    void Fill(const QRect& rect, QRgb colour) override;
+    void Text(QPoint topLeft, std::string_view text, QRgb colour) override;
+    void Points(std::span<const QPoint> points, QRgb colour) override;
+    void Line(QPoint from, QPoint to, QRgb colour, int width) override;
+    void Picture(QPoint topLeft, const QImage& picture) override;
 
   private:
     QPainter& Painter();

@@ -1,6 +1,6 @@
 #include "platform/qt/canvas_surface.h"
 
-#include "platform/qt/canvas.h"
+#include "platform/qt/paint_target.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_host.h"
 
@@ -13,11 +13,16 @@ QRgb Rgb(TColor color) { return qRgb(color.r, color.g, color.b); }
 
 } // namespace
 
-CanvasSurface::CanvasSurface(QtWindowHost& host, Canvas& canvas) : host_(host), canvas_(canvas) {
-    host_.SurfaceOpened();
+CanvasSurface::CanvasSurface(QtWindowHost* host, PaintTarget& canvas)
+    : host_(host), canvas_(canvas) {
+    if (host_)
+        host_->SurfaceOpened();
 }
 
-CanvasSurface::~CanvasSurface() { host_.SurfaceClosed(); }
+CanvasSurface::~CanvasSurface() {
+    if (host_)
+        host_->SurfaceClosed();
+}
 
 void CanvasSurface::TextOut(int x, int y, std::string_view text) {
     canvas_.Text(QPoint(x, y), text, Rgb(textColor_));

@@ -6,16 +6,17 @@
 
 #include <vector>
 
-class Canvas;
+class PaintTarget;
 class QtWindowHost;
 
-// A TClientDC's drawing surface on the canvas, with the device-context semantics the
-// views were laid out with: half-open lines and rectangles, opaque text cells. Each
-// surface keeps its own pen, brush, text colour and current point, since the views
-// nest surfaces and expect each to start in the default state.
+// A TClientDC's drawing surface on the canvas (or on an export or print target), with
+// the device-context semantics the views were laid out with: half-open lines and
+// rectangles, opaque text cells. Each surface keeps its own pen, brush, text colour and
+// current point, since the views nest surfaces and expect each to start in the default
+// state. The window's host, when there is one, is told when surfaces open and close.
 class CanvasSurface final : public Surface {
   public:
-    CanvasSurface(QtWindowHost& host, Canvas& canvas);
+    CanvasSurface(QtWindowHost* host, PaintTarget& canvas);
     ~CanvasSurface() override;
     CanvasSurface(const CanvasSurface&) = delete;
     CanvasSurface& operator=(const CanvasSurface&) = delete;
@@ -32,8 +33,8 @@ class CanvasSurface final : public Surface {
   private:
     void ThinLine(QPoint from, QPoint to);
 
-    QtWindowHost& host_;
-    Canvas& canvas_;
+    QtWindowHost* host_;
+    PaintTarget& canvas_;
     TColor textColor_ = TColor::Black;
     TPen pen_{TColor::Black, 1};
     TBrush brush_{TColor::White};

@@ -100,7 +100,8 @@ class QtFrameWindow::MainWindow final : public QMainWindow {
 };
 
 QtFrameWindow::QtFrameWindow(TDecoratedFrame& frame)
-    : host_(frame.Client(), ScreenSize()), window_(std::make_unique<MainWindow>(frame, host_)) {
+    : host_(frame.Client(), ScreenSize()), window_(std::make_unique<MainWindow>(frame, host_)),
+      shortcuts_(std::make_unique<FrameShortcuts>(*window_, frame, host_)) {
     host_.Attach(window_->Canvas(), window_.get());
 }
 

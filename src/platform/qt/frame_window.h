@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/frame.h"
+#include "platform/qt/frame_shortcuts.h"
 #include "platform/qt/qt_host.h"
 
 #include <QImage>
@@ -44,10 +45,13 @@ class QtFrameWindow {
     // Runs the queued render, if any, as the event loop would.
     void RunPendingRenders();
     int RenderCount() const { return host_.RenderCount(); }
+    // The keys beside the menus, with print and export.
+    FrameShortcuts& Shortcuts() { return *shortcuts_; }
 
   private:
     class MainWindow;
 
     QtWindowHost host_;
     std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<FrameShortcuts> shortcuts_;
 };

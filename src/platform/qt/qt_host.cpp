@@ -139,7 +139,7 @@ void QtWindowHost::LeftButtonDown(QPoint point) {
 }
 
 std::unique_ptr<Surface> QtWindowHost::OpenClientSurface() {
-    return std::make_unique<CanvasSurface>(*this, canvas_);
+    return std::make_unique<CanvasSurface>(this, canvas_);
 }
 
 void QtWindowHost::SurfaceClosed() {

@@ -52,13 +52,15 @@ class QtWindowHost final : public WindowHost {
     void SurfaceOpened() { ++openSurfaces_; }
     void SurfaceClosed();
 
+    // Gives the keyboard back to the frame after a modal window of its own closed.
+    void ReactivateAfterModal();
+
   private:
     void Post();
     void Render();
     // Shows what a render has drawn so far, before a modal window covers the frame.
     void ShowPartialCanvas();
     QWidget* ModalParent() const;
-    void ReactivateAfterModal();
 
     TWindow& client_;
     Canvas canvas_;

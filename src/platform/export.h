@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+class TWindow;
+
+// Writes a picture of the window's current view to path; the extension names the
+// format: .png (the view's pixels as the window shows them), .svg or .pdf (drawings
+// with their text kept as text, the PDF one A4 landscape page). Needs no display.
+// A failure leaves no file behind. Returns an empty text, or the system's reason.
+// Each toolkit implementation defines it.
+std::string ExportViewFile(TWindow& window, const std::string& path);

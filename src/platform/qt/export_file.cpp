@@ -1,0 +1,26 @@
+#include "platform/export.h"
+#include "platform/qt/runtime_dir.h"
+#include "platform/qt/view_export.h"
+
+#include <QGuiApplication>
+
+#include <optional>
+
+std::string ExportViewFile(TWindow& window, const std::string& path) {
+    const RuntimeDir runtimeDir;
+    int argc = 1;
+    char name[] = "korvel";
+    char* argv[] = {name, nullptr};
+    std::optional<QGuiApplication> app;
+    if (!QCoreApplication::instance()) {
+        // Drawing off screen needs no display, and a display that is set but gone
+        // would stop the export.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app.emplace(argc, argv);
+    }
+    const QString file = QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+    const std::optional<ExportFormat> format = ExportFormatOf(file);
+    if (!format)
+        return "the file name ends in neither .png, .svg nor .pdf";
+    return ExportView(window, file, *format).toLocal8Bit().toStdString();
+}

@@ -1,0 +1,120 @@
+#include "platform/qt/frame_shortcuts.h"
+
+#include "platform/qt/qt_host.h"
+#include "platform/qt/view_export.h"
+
+#include <QFileDialog>
+#include <QKeySequence>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
+#include <QStringList>
+
+namespace {
+
+struct ExportFilter {
+    const char* filter;
+    const char* suffix;
+};
+
+constexpr ExportFilter kExportFilters[] = {
+    {"PNG picture (*.png)", "png"},
+    {"SVG drawing (*.svg)", "svg"},
+    {"PDF document (*.pdf)", "pdf"},
+};
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+FrameShortcuts::FrameShortcuts(QWidget& frame, const TDecoratedFrame& description,
+                               QtWindowHost& host)
+    : frame_(frame), client_(description.Client()), host_(host) {
+    for (const FrameShortcut& key : description.Shortcuts()) {
+        auto* shortcut =
+            new QShortcut(QKeySequence(Latin1(key.keys), QKeySequence::PortableText), &frame_);
+        shortcut->setObjectName(QStringLiteral("shortcut ") + Latin1(key.keys));
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, &frame_, [this, key] {
+            switch (key.action) {
+            case FrameShortcut::Command:
+                client_.HandleCommand(key.commandId);
+                break;
+            case FrameShortcut::Print:
+                Print();
+                break;
+            case FrameShortcut::Export:
+                Export();
+                break;
+            }
+        });
+    }
+}
+
+bool FrameShortcuts::ViewDrawn() const { return host_.RenderCount() > 0 && !host_.Rendering(); }
+
+void FrameShortcuts::Report(const QString& text, const char* caption) {
+    host_.MessageBox(text.toStdString(), caption, MB_OK | MB_ICONSTOP);
+}
+
+void FrameShortcuts::Print() {
+    if (!ViewDrawn())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Korvel"));
+    printer.setCreator(QStringLiteral("Korvel"));
+    const bool chosen = choosePrinter ? choosePrinter(printer) : AskPrinter(printer);
+    if (!chosen)
+        return;
+    if (!PrintView(client_, printer))
+        Report(QStringLiteral("The view could not be printed."), "Print");
+}
+
+bool FrameShortcuts::AskPrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, &frame_);
+    dialog.setWindowTitle(QStringLiteral("Print the view"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    host_.ReactivateAfterModal();
+    return accepted;
+}
+
+void FrameShortcuts::Export() {
+    if (!ViewDrawn())
+        return;
+    const QString path = chooseFile ? chooseFile() : AskFile();
+    if (path.isEmpty())
+        return;
+    const std::optional<ExportFormat> format = ExportFormatOf(path);
+    if (!format) {
+        Report(QStringLiteral("Korvel exports .png, .svg and .pdf files:\n%1").arg(path), "Export");
+        return;
+    }
+    const QString reason = ExportView(client_, path, *format);
+    if (!reason.isEmpty())
+        Report(QStringLiteral("%1 was not written:\n%2").arg(path, reason), "Export");
+}
+
+QString FrameShortcuts::AskFile() {
+    QFileDialog dialog(&frame_, QStringLiteral("Export the view"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const ExportFilter& f : kExportFilters)
+        filters << QString::fromLatin1(f.filter);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QString::fromLatin1(kExportFilters[0].suffix));
+    // A name typed without an extension takes the one of the chosen type.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, filters](const QString& filter) {
+                         const qsizetype i = filters.indexOf(filter);
+                         if (i >= 0)
+                             dialog.setDefaultSuffix(QString::fromLatin1(kExportFilters[i].suffix));
+                     });
+    dialog.selectFile(QStringLiteral("korvel.png"));
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    host_.ReactivateAfterModal();
+    return accepted ? dialog.selectedFiles().value(0) : QString();
+}

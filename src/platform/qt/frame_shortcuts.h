@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/frame.h"
+
+#include <QString>
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+class QtWindowHost;
+
+// The frame's keys beside the menus, and the print and export two of them start: Qt's
+// print dialog (which also prints to a PDF file), and a save dialog offering PNG, SVG
+// and PDF. Both draw the client's current view through the views' own code.
+class FrameShortcuts {
+  public:
+    FrameShortcuts(QWidget& frame, const TDecoratedFrame& description, QtWindowHost& host);
+
+    void Print();
+    void Export();
+
+    // The answers of the print and save dialogs; empty, the dialogs ask the user.
+    // choosePrinter sets the printer up and says whether to print; chooseFile gives
+    // the file to write, or nothing to write none.
+    std::function<bool(QPrinter&)> choosePrinter;
+    std::function<QString()> chooseFile;
+
+  private:
+    bool AskPrinter(QPrinter& printer);
+    QString AskFile();
+    // Before the first render has run the client has not started up: nothing to show.
+    bool ViewDrawn() const;
+    void Report(const QString& text, const char* caption);
+
+    QWidget& frame_;
+    TWindow& client_;
+    QtWindowHost& host_;
+};

@@ -1,0 +1,163 @@
+#include "platform/qt/view_export.h"
+
+#include "platform/qt/canvas.h"
+#include "platform/qt/canvas_surface.h"
+#include "platform/qt/painter_target.h"
+#include "platform/window.h"
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace {
+
+constexpr const char* kCreator = "Korvel";
+
+// The toolkit while a view is drawn for export or print: surfaces on the target, and
+// nothing shown, sounded or scheduled. A question would be answered as a box closed
+// without a choice.
+class ExportHost final : public WindowHost {
+  public:
+    explicit ExportHost(PaintTarget& target) : target_(target) {}
+    int MessageBox(std::string_view, std::string_view, unsigned style) override {
+        switch (style & MB_BUTTONMASK) {
+        case MB_OK:
+            return IDOK;
+        case MB_YESNO:
+            return IDNO;
+        default:
+            return IDCANCEL;
+        }
+    }
+    void MessageBeep() override {}
+    void Invalidate() override {}
+    void PostQuitMessage(int) override {}
+    int ExecuteDialog(TDialog&) override { return IDCANCEL; }
+    std::unique_ptr<Surface> OpenClientSurface() override {
+        return std::make_unique<CanvasSurface>(nullptr, target_);
+    }
+    void ShowHelp(std::string_view) override {}
+
+  private:
+    PaintTarget& target_;
+};
+
+void DrawOn(TWindow& window, PaintTarget& target) {
+    WindowHost* const own = window.Host();
+    ExportHost host(target);
+    window.SetHost(&host);
+    const QSize area = ViewArea();
+    window.Paint(true, TRect{0, 0, area.width(), area.height()});
+    window.SetHost(own);
+}
+
+QString Title(const QString& path) {
+    return QStringLiteral("Korvel: %1").arg(QFileInfo(path).completeBaseName());
+}
+
+bool WriteSvg(TWindow& window, QSaveFile& file) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    // At 96 dots per inch a view pixel is a CSS pixel: the drawing opens at its own size.
+    svg.setResolution(96);
+    svg.setSize(ViewArea());
+    svg.setViewBox(QRect(QPoint(0, 0), ViewArea()));
+    svg.setTitle(Title(file.fileName()));
+    svg.setDescription(QString::fromLatin1(kCreator));
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    PaintView(window, painter, ViewArea());
+    return painter.end();
+}
+
+bool WritePdf(TWindow& window, QSaveFile& file) {
+    QPdfWriter pdf(&file);
+    pdf.setCreator(QString::fromLatin1(kCreator));
+    pdf.setTitle(Title(file.fileName()));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    PaintView(window, painter, pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
+    return painter.end();
+}
+
+} // namespace
+
+std::optional<ExportFormat> ExportFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return ExportFormat::Png;
+    if (suffix == QLatin1String("svg"))
+        return ExportFormat::Svg;
+    if (suffix == QLatin1String("pdf"))
+        return ExportFormat::Pdf;
+    return std::nullopt;
+}
+
+QSize ViewArea() { return QSize(Canvas::kMinWidth, Canvas::kMinHeight); }
+
+QImage RenderView(TWindow& window) {
+    Canvas canvas(ViewArea());
+    DrawOn(window, canvas);
+    canvas.EndPainting();
+    return canvas.Image().copy(QRect(QPoint(0, 0), ViewArea()));
+}
+
+void PaintView(TWindow& window, QPainter& painter, QSizeF area) {
+    const QSizeF view = ViewArea();
+    const qreal scale = std::min(area.width() / view.width(), area.height() / view.height());
+    painter.save();
+    painter.translate((area.width() - view.width() * scale) / 2,
+                      (area.height() - view.height() * scale) / 2);
+    painter.scale(scale, scale);
+    painter.setClipRect(QRectF(QPointF(0, 0), view));
+    // The white of the window behind the view, as on screen.
+    painter.fillRect(QRectF(QPointF(0, 0), view), Qt::white);
+    PainterTarget target(painter);
+    DrawOn(window, target);
+    painter.restore();
+}
+
+QString ExportView(TWindow& window, const QString& path, ExportFormat format) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    bool drawn = false;
+    switch (format) {
+    case ExportFormat::Png:
+        drawn = RenderView(window).save(&file, "PNG");
+        break;
+    case ExportFormat::Svg:
+        drawn = WriteSvg(window, file);
+        break;
+    case ExportFormat::Pdf:
+        drawn = WritePdf(window, file);
+        break;
+    }
+    if (file.error() != QFileDevice::NoError || !drawn) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("the picture could not be written");
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+bool PrintView(TWindow& window, QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    PaintView(window, painter, printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    return painter.end();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+class QPainter;
+class QPrinter;
+class TWindow;
+
+enum class ExportFormat {
+    Png,
+    Svg,
+    Pdf
+};
+
+// The format a file name asks for by its extension (in any case), or none.
+std::optional<ExportFormat> ExportFormatOf(const QString& path);
+
+// The area the views are laid out in: a picture of a view shows exactly this.
+QSize ViewArea();
+
+// The window's current view, drawn by the window's own Paint through the same surfaces
+// as on screen. Boxes, beeps and repaint requests from inside the paint (the tie-breaker
+// reports) are answered unseen, so export and print never stop to ask; the window's own
+// host is back in place afterwards.
+//
+// RenderView gives the canvas pixels, exactly what the window's canvas holds.
+QImage RenderView(TWindow& window);
+// PaintView draws on an active painter, text as text, scaled to fit and centred in area.
+void PaintView(TWindow& window, QPainter& painter, QSizeF area);
+
+// Writes the current view to a file in one step: a failure leaves no file behind and
+// the previous file, if any, untouched. Returns an empty text, or what went wrong.
+QString ExportView(TWindow& window, const QString& path, ExportFormat format);
+// Prints the current view on one page, fitted to it; false when the printer failed.
+bool PrintView(TWindow& window, QPrinter& printer);

@@ -1,0 +1,290 @@
+// Export and print draw the views through the window's own paint: a PNG is exactly the
+// window's canvas, SVG and PDF keep the team names as text, nothing stops to ask, and
+// the frame's keys reach their handlers without adding anything to the menus.
+#include "app/command_ids.h"
+#include "app/draw_app.h"
+#include "data/draw_window.h"
+#include "platform/qt/frame_window.h"
+#include "platform/qt/view_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// The 1996 scores in match order; knock-outs decided on penalties entered as the
+// result that sends the winner on.
+constexpr int k1996[kMatches][2] = {
+    {1, 1}, {1, 1}, {2, 0}, {1, 1}, {0, 0}, {0, 1}, {2, 1}, {0, 1}, {1, 0}, {0, 2}, {1, 0},
+    {2, 1}, {0, 2}, {1, 1}, {0, 3}, {3, 0}, {3, 1}, {1, 2}, {1, 0}, {1, 4}, {0, 3}, {0, 3},
+    {3, 3}, {0, 0}, {0, 0}, {1, 0}, {2, 1}, {1, 0}, {0, 1}, {0, 1}, {2, 1},
+};
+
+struct ViewCase {
+    const char* name;
+    int schermType;
+    int team;
+};
+
+constexpr ViewCase kViews[] = {
+    {"standings", 0, 0},    {"schedule", 1, 0},      {"map", 2, 0},
+    {"team England", 3, 0}, {"team Croatia", 3, 15},
+};
+
+// Every text element of an SVG drawing.
+QStringList SvgTexts(const QString& path) {
+    QFile file(path);
+    QStringList texts;
+    if (!file.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            texts << xml.readElementText().trimmed();
+    return texts;
+}
+
+// What a poppler tool prints for a PDF; the test package list installs them.
+QString Poppler(const char* tool, const QString& pdf) {
+    QStringList arguments{pdf};
+    if (tool == std::string_view("pdftotext"))
+        arguments << QStringLiteral("-");
+    QProcess process;
+    process.start(QString::fromLatin1(tool), arguments);
+    if (!process.waitForFinished(20000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed>").arg(QString::fromLatin1(tool));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class ExportTest : public ::testing::Test {
+  protected:
+    ExportTest() {
+        app_.InitMainWindow();
+        Client().FirstTime = 0;
+        for (int i = 0; i < kMatches; ++i) {
+            Client().Wedstrijd[i].score1 = k1996[i][0];
+            Client().Wedstrijd[i].score2 = k1996[i][1];
+            Client().Wedstrijd[i].gespeeld = 1;
+        }
+        window_ = std::make_unique<QtFrameWindow>(*app_.GetMainWindow());
+    }
+
+    TDrawWindow& Client() { return static_cast<TDrawWindow&>(app_.GetMainWindow()->Client()); }
+
+    void Show(const ViewCase& view) {
+        Client().SchermType = view.schermType;
+        Client().TeamToShow = view.team;
+        Client().Invalidate();
+        window_->RunPendingRenders();
+    }
+
+    QString File(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+    // Any box or dialog that opens is noted and closed, so a test sees it instead of
+    // hanging on it.
+    void WatchForModals() {
+        QObject::connect(&watch_, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modalsSeen_ << modal->windowTitle();
+                modal->close();
+            }
+        });
+        watch_.start(20);
+    }
+
+    TDrawApp app_;
+    std::unique_ptr<QtFrameWindow> window_;
+    QTemporaryDir dir_;
+    QTimer watch_;
+    QStringList modalsSeen_;
+};
+
+TEST_F(ExportTest, PngOfEveryViewIsTheWindowsCanvasPixelForPixel) {
+    const QSize area = ViewArea();
+    for (const ViewCase& view : kViews) {
+        SCOPED_TRACE(view.name);
+        Show(view);
+        const QImage canvas = window_->CanvasImage();
+        ASSERT_GE(canvas.width(), area.width());
+        ASSERT_GE(canvas.height(), area.height());
+        // The picture holds the whole view: the canvas beyond it is untouched.
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = y < area.height() ? area.width() : 0; x < canvas.width(); ++x)
+                ASSERT_EQ(canvas.pixel(x, y), 0xffffffffu) << "drawn outside at " << x << "," << y;
+
+        const QString path = File("view.png");
+        ASSERT_EQ(ExportView(Client(), path, ExportFormat::Png), QString());
+        const QImage exported(path);
+        ASSERT_EQ(exported.size(), area);
+        EXPECT_EQ(exported.convertToFormat(QImage::Format_RGB32),
+                  canvas.copy(QRect(QPoint(0, 0), area)));
+        EXPECT_EQ(Client().Host(), &window_->Host()) << "the window's host is back";
+    }
+}
+
+TEST_F(ExportTest, ExportNeverStopsForTheTieBreakerReports) {
+    // Czech Rep. and Italy are level in group C, decided by their match: the window
+    // would report it in a box; an export must not.
+    Client().ShowTieBreaker = 1;
+    WatchForModals();
+    int shown = 0;
+    for (const ExportFormat format : {ExportFormat::Png, ExportFormat::Svg, ExportFormat::Pdf}) {
+        ASSERT_EQ(ExportView(Client(),
+                             File(format == ExportFormat::Png   ? "t.png"
+                                  : format == ExportFormat::Svg ? "t.svg"
+                                                                : "t.pdf"),
+                             format),
+                  QString());
+        QTest::qWait(60);
+        shown += static_cast<int>(modalsSeen_.size());
+    }
+    EXPECT_EQ(shown, 0) << modalsSeen_.join(QLatin1Char(',')).toStdString();
+}
+
+struct VectorCase {
+    const char* file;
+    ExportFormat format;
+    ViewCase view;
+    QStringList names;
+};
+
+TEST_F(ExportTest, SvgAndPdfOpenAndCarryTheTeamNamesAsText) {
+    const VectorCase cases[] = {
+        {"team.svg", ExportFormat::Svg, kViews[3], {"England", "Switzerland", "Spain", "Germany"}},
+        {"standings.svg", ExportFormat::Svg, kViews[0], {"European Champion 1996", "Czech Rep."}},
+        {"schedule.pdf", ExportFormat::Pdf, kViews[1], {"England", "Switzerland", "Croatia"}},
+        {"map.pdf", ExportFormat::Pdf, kViews[2], {"Wembley, Londen", "Elland Road, Leeds"}},
+    };
+    for (const VectorCase& c : cases) {
+        SCOPED_TRACE(c.file);
+        Show(c.view);
+        const QString path = File(c.file);
+        ASSERT_EQ(ExportView(Client(), path, c.format), QString());
+        QString text;
+        if (c.format == ExportFormat::Svg) {
+            QSvgRenderer svg(path);
+            EXPECT_TRUE(svg.isValid());
+            EXPECT_EQ(svg.viewBox(), QRect(QPoint(0, 0), ViewArea()));
+            text = SvgTexts(path).join(QLatin1Char('\n'));
+        } else {
+            const QString info = Poppler("pdfinfo", path);
+            EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
+                << info.toStdString();
+            EXPECT_TRUE(info.contains(QStringLiteral("842 x 595 pts (A4)"))) << info.toStdString();
+            text = Poppler("pdftotext", path);
+        }
+        for (const QString& name : c.names)
+            EXPECT_TRUE(text.contains(name)) << name.toStdString() << " in " << text.toStdString();
+    }
+}
+
+TEST_F(ExportTest, FailedExportLeavesNoFile) {
+    const QString path = File("missing-folder/view.png");
+    EXPECT_FALSE(ExportView(Client(), path, ExportFormat::Png).isEmpty());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+// ---------------------------------------------------------------- the frame's keys
+
+class KeysTest : public ExportTest {
+  protected:
+    void ShowWindow() {
+        window_->ShowMaximized();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_->Window()));
+        window_->RunPendingRenders();
+    }
+    void Press(const char* keys) {
+        QTest::keySequence(&window_->Window(), QKeySequence(QString::fromLatin1(keys)));
+    }
+};
+
+TEST_F(KeysTest, CtrlEExportsAndCtrlPPrintsTheCurrentView) {
+    ShowWindow();
+    Show(kViews[1]);
+    const QString png = File("by-key.png");
+    const QString pdf = File("printed.pdf");
+    window_->Shortcuts().chooseFile = [&] { return png; };
+    window_->Shortcuts().choosePrinter = [&](QPrinter& printer) {
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+
+    Press("Ctrl+E");
+    ASSERT_TRUE(QFile::exists(png));
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32),
+              window_->CanvasImage().copy(QRect(QPoint(0, 0), ViewArea())));
+
+    Press("Ctrl+P");
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_TRUE(Poppler("pdftotext", pdf).contains(QStringLiteral("Switzerland")));
+}
+
+TEST_F(KeysTest, CtrlSSavesAndCtrlQLeavesAsTheFileMenuDoes) {
+    ShowWindow();
+    Client().MoetSaven = 1;
+    QFile::remove(QStringLiteral("korvel.dat"));
+    Press("Ctrl+S");
+    EXPECT_EQ(QFileInfo(QStringLiteral("korvel.dat")).size(), 93);
+    EXPECT_EQ(Client().MoetSaven, 0);
+
+    // With a result unsaved again, the same question as "&Exit"; Yes leaves with 1.
+    Client().MoetSaven = 1;
+    QString asked;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked = box->windowTitle() + QLatin1Char('|') + box->text();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    answer.start(20);
+    QTimer::singleShot(0, [this] { Press("Ctrl+Q"); });
+    QTimer::singleShot(15000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 1);
+    EXPECT_EQ(asked, QStringLiteral("Exit Korvel|Entered results have not been saved\nexit "
+                                    "anyway (and lose them)?"));
+    QFile::remove(QStringLiteral("korvel.dat"));
+}
+
+TEST_F(KeysTest, F1OpensTheHelpAndTheMenusGainNoShortcut) {
+    ShowWindow();
+    {
+        QFile help(QStringLiteral("korvel.hlp"));
+        ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+        help.write("# Keys\n");
+    }
+    Press("F1");
+    EXPECT_EQ(window_->Window().findChildren<QWidget*>(QStringLiteral("helpViewer")).size(), 1);
+    QFile::remove(QStringLiteral("korvel.hlp"));
+    // Only "&Exit" carries a key (Alt+F9) in the menus; the new keys stay out of them.
+    for (QAction* action : window_->MenuBar()->findChildren<QAction*>()) {
+        if (action->data().toInt() == CM_FILEEXIT)
+            continue;
+        EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+    }
+}
+
+} // namespace
