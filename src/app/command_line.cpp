@@ -1,0 +1,213 @@
+#include "app/command_line.h"
+
+#include "app/text_summary.h"
+#include "data/draw_window.h"
+#include "dialogs/number_text.h"
+#include "platform/export.h"
+#include "views/pictures.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kBadUsage = 2;
+
+constexpr const char* kHelp =
+    "Usage: korvel [OPTION]...\n"
+    "Follow the 1996 European football championship. Without options Korvel opens\n"
+    "its window; the options below write a view or a summary and leave.\n"
+    "\n"
+    "  --export VIEW FILE    write a picture of one view to FILE and exit; VIEW is\n"
+    "                        standings, schedule, map or team:NAME (a team's name as\n"
+    "                        shown, or its number 0-15); FILE ends in .png (the\n"
+    "                        window's pixels), .svg or .pdf (text kept as text, the\n"
+    "                        PDF on one A4 landscape page)\n"
+    "  --text                print the group tables, the knock-out matches and the\n"
+    "                        champion\n"
+    "  --results FILE        read the results from FILE instead of korvel.dat in the\n"
+    "                        working directory\n"
+    "  --time-zone OFFSET    show kick-off times at OFFSET from UTC, written as in\n"
+    "                        the Other time-zone dialog: hours*100+minutes, e.g.\n"
+    "                        -700 or +130 (default +200)\n"
+    "  -h, --help            print this help and exit\n"
+    "  -v, --version         print the version and exit\n"
+    "\n"
+    "--export and --text need no display and never write korvel.dat.\n"
+    "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n"
+    "\n"
+    "In the window: F1 help, Ctrl+S save, Ctrl+Q exit, Ctrl+P print the view,\n"
+    "Ctrl+E export the view.\n";
+
+int Usage(const std::string& problem) {
+    std::cerr << "korvel: " << problem << " (see korvel --help)\n";
+    return kBadUsage;
+}
+
+int Failure(const std::string& problem) {
+    std::cerr << "korvel: " << problem << "\n";
+    return kFailed;
+}
+
+std::string Local(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+// The parser's own messages ("Unknown option 'x'.") in the form of the others.
+std::string ParserProblem(QString text) {
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return Local(text);
+}
+
+struct View {
+    int schermType;
+    int team;
+};
+
+// "standings", "schedule", "map", or "team:" and a team's name as shown (in any case)
+// or its number.
+std::optional<View> ViewNamed(const QString& name) {
+    if (name == QLatin1String("standings"))
+        return View{0, 0};
+    if (name == QLatin1String("schedule"))
+        return View{1, 0};
+    if (name == QLatin1String("map"))
+        return View{2, 0};
+    return std::nullopt;
+}
+
+std::optional<int> TeamNamed(const QString& name) {
+    bool isNumber = false;
+    const int number = name.toInt(&isNumber);
+    if (isNumber)
+        return number >= 0 && number < kTeams ? std::optional<int>(number) : std::nullopt;
+    for (int t = 0; t < kTeams; ++t) {
+        const QString shown =
+            QString::fromLatin1(landnaam[t].data(), static_cast<qsizetype>(landnaam[t].size()));
+        if (name.compare(shown, Qt::CaseInsensitive) == 0)
+            return t;
+    }
+    return std::nullopt;
+}
+
+bool KnownPictureType(const QString& file) {
+    for (const char* suffix : {".png", ".svg", ".pdf"})
+        if (file.endsWith(QLatin1String(suffix), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+// The results as the window would load them at start-up. A results file named on the
+// command line must be there; korvel.dat may be missing, as on a first start.
+std::optional<std::string> LoadResults(TDrawWindow& window, const std::string& path, bool named) {
+    // Only a file: a folder or a pipe named by mistake would read as no results, or
+    // never end.
+    const QFileInfo info(QString::fromLocal8Bit(path.c_str()));
+    if (named && info.exists() && !info.isFile())
+        return "cannot read " + path + ": not a regular file";
+    errno = 0;
+    const auto bytes = ReadFileHead(path.c_str(), kResultsFileSize);
+    if (!bytes) {
+        if (!named)
+            return std::nullopt;
+        return "cannot read " + path + ": " +
+               (errno ? std::strerror(errno) : "not a readable results file");
+    }
+    DecodeResults(*bytes, window.Wedstrijd);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> RunCommandLine(int argc, char** argv) {
+    if (argc <= 1)
+        return std::nullopt;
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, {});
+    const QCommandLineOption exportView(QStringLiteral("export"), {}, QStringLiteral("VIEW"));
+    const QCommandLineOption text(QStringLiteral("text"), {});
+    const QCommandLineOption results(QStringLiteral("results"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption timeZone(QStringLiteral("time-zone"), {}, QStringLiteral("OFFSET"));
+    parser.addOptions({help, version, exportView, text, results, timeZone});
+    if (!parser.parse(arguments))
+        return Usage(ParserProblem(parser.errorText()));
+
+    if (parser.isSet(help)) {
+        std::cout << kHelp;
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::cout << "korvel " << KORVEL_VERSION << "\n";
+        return 0;
+    }
+
+    const QStringList files = parser.positionalArguments();
+    const bool exporting = parser.isSet(exportView);
+    if (exporting && parser.isSet(text))
+        return Usage("--export and --text do not go together");
+    if (!exporting && !parser.isSet(text)) {
+        if (parser.isSet(results) || parser.isSet(timeZone))
+            return Usage("--results and --time-zone go with --export or --text");
+        return Usage("unexpected argument '" + Local(files.value(0)) + "'");
+    }
+    if (exporting && files.isEmpty())
+        return Usage("--export needs a view and a file: --export VIEW FILE");
+    if (files.size() > (exporting ? 1 : 0))
+        return Usage("unexpected argument '" + Local(files.last()) + "'");
+
+    TDrawWindow window(nullptr);
+    window.FirstTime = 0;
+    if (parser.isSet(timeZone))
+        window.TimeZone = TextToNumber(Local(parser.value(timeZone)));
+
+    if (exporting) {
+        const QString name = parser.value(exportView);
+        if (name.startsWith(QLatin1String("team:"))) {
+            const std::optional<int> team = TeamNamed(name.mid(5));
+            if (!team)
+                return Usage("unknown team '" + Local(name.mid(5)) +
+                             "': give its name as shown, such as Czech Rep., or its number 0-15");
+            window.SchermType = 3;
+            window.TeamToShow = *team;
+        } else if (const std::optional<View> view = ViewNamed(name)) {
+            window.SchermType = view->schermType;
+        } else {
+            return Usage("unknown view '" + Local(name) +
+                         "': give standings, schedule, map or team:NAME");
+        }
+        if (!KnownPictureType(files.first()))
+            return Usage("cannot tell the picture type of '" + Local(files.first()) +
+                         "': give a file ending in .png, .svg or .pdf");
+    }
+
+    const bool named = parser.isSet(results);
+    const std::string resultsFile = named ? Local(parser.value(results)) : kResultsFile;
+    if (const auto problem = LoadResults(window, resultsFile, named))
+        return Failure(*problem);
+
+    if (!exporting) {
+        std::cout << TournamentText(window) << std::flush;
+        if (!std::cout)
+            return Failure(std::string("cannot write the text: ") + std::strerror(errno));
+        return 0;
+    }
+    LoadPictures();
+    const std::string file = Local(files.first());
+    if (const std::string reason = ExportViewFile(window, file); !reason.empty())
+        return Failure("cannot write " + file + ": " + reason);
+    return 0;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+class TDrawWindow;
+
+// The tournament as plain text: the four group tables in their order, the knock-out
+// matches with their teams and scores, and the champion once the final has a result.
+// Computes the standings first, as a view does.
+std::string TournamentText(TDrawWindow& window);

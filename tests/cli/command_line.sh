@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# The command line as a user meets it, with no display: every usage error gives status 2
+# and one line saying what is wrong; export and text work from the 1996 results and
+# never touch korvel.dat; a file that cannot be written gives status 1 and no file.
+# Checks read "A && B || fail": fail when either part does not hold.
+# shellcheck disable=SC2015
+set -uo pipefail
+korvel=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# Runs korvel with the arguments; leaves the status, standard output and error.
+run() {
+    "$korvel" "$@" >out.txt 2>err.txt
+    status=$?
+}
+
+# The 1996 scores, three bytes per match: score1, score2, played.
+scores=(1 1 1 1 2 0 1 1 0 0 0 1 2 1 0 1 1 0 0 2 1 0 2 1 0 2 1 1 0 3 3 0 3 1 1 2 1 0 1 4
+        0 3 0 3 3 3 0 0 0 0 1 0 2 1 1 0 0 1 0 1 2 1)
+for ((i = 0; i < ${#scores[@]}; i += 2)); do
+    printf '%b' "\\$(printf %03o "${scores[i]}")\\$(printf %03o "${scores[i + 1]}")\\001"
+done >korvel.dat
+[ "$(stat -c %s korvel.dat)" = 93 ] || fail "the test's korvel.dat is not 93 bytes"
+cp korvel.dat korvel.dat.before
+
+# arguments | what the one line on standard error says
+usage_errors=(
+    "--bogus|unknown option 'bogus'"
+    "-x|unknown option 'x'"
+    "stray|unexpected argument 'stray'"
+    "--export|missing value after '--export'"
+    "--export standings|--export needs a view and a file"
+    "--export standings a.png b.png|unexpected argument 'b.png'"
+    "--export nowhere x.png|unknown view 'nowhere'"
+    "--export team:Holland x.png|unknown team 'Holland'"
+    "--export team:16 x.png|unknown team '16'"
+    "--export standings x.jpg|cannot tell the picture type of 'x.jpg'"
+    "--export standings x|cannot tell the picture type of 'x'"
+    "--text --export map x.png|--export and --text do not go together"
+    "--time-zone 100|--results and --time-zone go with --export or --text"
+    "--results korvel.dat|--results and --time-zone go with --export or --text"
+)
+for row in "${usage_errors[@]}"; do
+    IFS='|' read -r arguments message <<<"$row"
+    # shellcheck disable=SC2086
+    run $arguments
+    [ "$status" = 2 ] || fail "korvel $arguments: status $status, not 2"
+    [ "$(wc -l <err.txt)" = 1 ] || fail "korvel $arguments: not one line: $(cat err.txt)"
+    grep -qF -- "$message" err.txt || fail "korvel $arguments: '$(cat err.txt)' lacks '$message'"
+    [ ! -s out.txt ] || fail "korvel $arguments: wrote to standard output"
+    [ ! -e x.png ] && [ ! -e x.jpg ] || fail "korvel $arguments: wrote a file"
+done
+
+run --help
+[ "$status" = 0 ] && grep -qF -- "--export VIEW FILE" out.txt || fail "--help: $status"
+run --version
+[ "$status" = 0 ] && grep -qx "korvel 1.0" out.txt || fail "--version: $status $(cat out.txt)"
+
+# arguments | file | what it must carry
+exports=(
+    "--export standings s.png|s.png|640x480"
+    "--export team:England t.svg|t.svg|>England</text>"
+    "--export team:croatia c.svg|c.svg|>Croatia</text>"
+    "--time-zone -700 --export schedule z.svg|z.svg|>700</text>"
+    "--export schedule s.pdf|s.pdf|Switzerland"
+    "--export map m.pdf|m.pdf|Wembley, Londen"
+)
+for row in "${exports[@]}"; do
+    IFS='|' read -r arguments file carried <<<"$row"
+    # shellcheck disable=SC2086
+    run $arguments
+    [ "$status" = 0 ] || fail "korvel $arguments: status $status: $(cat err.txt)"
+    case "$file" in
+    *.png) shown=$(identify -format '%wx%h' "$file" 2>&1) ;;
+    *.pdf) shown=$(pdftotext "$file" - 2>&1) ;;
+    *) shown=$(cat "$file") ;;
+    esac
+    grep -qF -- "$carried" <<<"$shown" || fail "korvel $arguments: $file lacks '$carried'"
+done
+
+run --text
+[ "$status" = 0 ] || fail "--text: status $status"
+for line in "England           3  2  1  0    7  +5 (7-2)" \
+    "  Spain           - England         0-0" \
+    "European Champion 1996: Germany"; do
+    grep -qxF -- "$line" out.txt || fail "--text lacks '$line'"
+done
+run --text --results missing.dat
+[ "$status" = 1 ] && grep -qF "missing.dat: No such file or directory" err.txt ||
+    fail "--results missing.dat: $status $(cat err.txt)"
+
+# A file that cannot be written: status 1 with the reason, and nothing left behind.
+run --export standings no-folder/s.png
+[ "$status" = 1 ] && grep -qF "No such file or directory" err.txt ||
+    fail "unwritable file: $status $(cat err.txt)"
+mkdir taken.png
+run --export standings taken.png
+[ "$status" = 1 ] || fail "a folder in the way: status $status"
+
+cmp -s korvel.dat korvel.dat.before || fail "korvel.dat changed"
+for left in * .[!.]*; do
+    case "$left" in
+    korvel.dat | korvel.dat.before | out.txt | err.txt | taken.png | [stczm].png | [stczm].svg | \
+        [stczm].pdf | '.[!.]*') ;;
+    *) fail "file left behind: $left" ;;
+    esac
+done
+
+# A display that is set but gone does not stop an export.
+DISPLAY=:97 "$korvel" --export map gone.png 2>err.txt || fail "with a gone display: $(cat err.txt)"
+rm -f gone.png
+
+[ "$failures" = 0 ] && echo "command line: all checks passed"
+exit $((failures > 0))
