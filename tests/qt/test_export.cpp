@@ -12,8 +12,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -199,12 +203,6 @@ TEST_F(ExportTest, SvgAndPdfOpenAndCarryTheTeamNamesAsText) {
     }
 }
 
-TEST_F(ExportTest, FailedExportLeavesNoFile) {
-    const QString path = File("missing-folder/view.png");
-    EXPECT_FALSE(ExportView(Client(), path, ExportFormat::Png).isEmpty());
-    EXPECT_FALSE(QFile::exists(path));
-}
-
 // ---------------------------------------------------------------- the frame's keys
 
 class KeysTest : public ExportTest {
@@ -240,6 +238,30 @@ TEST_F(KeysTest, CtrlEExportsAndCtrlPPrintsTheCurrentView) {
     Press("Ctrl+P");
     ASSERT_TRUE(QFile::exists(pdf));
     EXPECT_TRUE(Poppler("pdftotext", pdf).contains(QStringLiteral("Switzerland")));
+}
+
+TEST_F(KeysTest, SaveDialogGivesANameWithoutExtensionTheChosenType) {
+    ShowWindow();
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [this] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!types || !name) {
+            ADD_FAILURE() << "the save dialog has no type list or name field";
+            dialog->reject();
+            return;
+        }
+        QTest::keyClick(types, Qt::Key_End); // the last type: PDF
+        name->setText(File("chosen"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    answer.start(20);
+    Press("Ctrl+E");
+    EXPECT_TRUE(Poppler("pdftotext", File("chosen.pdf")).contains(QStringLiteral("England")))
+        << QDir(dir_.path()).entryList().join(QLatin1Char(' ')).toStdString();
 }
 
 TEST_F(KeysTest, CtrlSSavesAndCtrlQLeavesAsTheFileMenuDoes) {

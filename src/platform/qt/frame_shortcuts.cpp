@@ -113,6 +113,7 @@ QString FrameShortcuts::AskFile() {
                          if (i >= 0)
                              dialog.setDefaultSuffix(QString::fromLatin1(kExportFilters[i].suffix));
                      });
+    // The dialog changes the offered name's extension with the type.
     dialog.selectFile(QStringLiteral("korvel.png"));
     const bool accepted = dialog.exec() == QDialog::Accepted;
     host_.ReactivateAfterModal();
