@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -71,9 +73,10 @@ QStringList SvgTexts(const QString& path) {
 
 // What a poppler tool prints for a PDF; the test package list installs them.
 QString Poppler(const char* tool, const QString& pdf) {
+    // Text in drawing order: the views' columns would otherwise be read across.
     QStringList arguments{pdf};
     if (tool == std::string_view("pdftotext"))
-        arguments << QStringLiteral("-");
+        arguments = QStringList{QStringLiteral("-raw"), pdf, QStringLiteral("-")};
     QProcess process;
     process.start(QString::fromLatin1(tool), arguments);
     if (!process.waitForFinished(20000) || process.exitCode() != 0)
@@ -215,53 +218,87 @@ class KeysTest : public ExportTest {
     void Press(const char* keys) {
         QTest::keySequence(&window_->Window(), QKeySequence(QString::fromLatin1(keys)));
     }
+    // Presses the keys and answers the dialog of type D they open, as a user would.
+    template <class D> void PressAndAnswer(const char* keys, std::function<void(D&)> answer) {
+        bool answered = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+                dialog && !answered) {
+                answered = true;
+                answer(*dialog);
+            }
+        });
+        poll.start(20);
+        // The frame has the keyboard back after the previous dialog.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_->Window()));
+        Press(keys);
+        EXPECT_TRUE(answered) << keys << " opened no dialog";
+    }
+    template <class W> static W* Child(QWidget& dialog, const char* name) {
+        W* child = dialog.findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(child, nullptr) << "no " << name << " in " << dialog.windowTitle().toStdString();
+        return child;
+    }
 };
 
-TEST_F(KeysTest, CtrlEExportsAndCtrlPPrintsTheCurrentView) {
+struct SaveCase {
+    const char* typed;
+    int type; // the dialog's type list: 0 PNG, 1 SVG, 2 PDF
+    const char* written;
+};
+
+TEST_F(KeysTest, CtrlEWritesTheCurrentViewToTheFileChosenInTheSaveDialog) {
     ShowWindow();
     Show(kViews[1]);
-    const QString png = File("by-key.png");
-    const QString pdf = File("printed.pdf");
-    window_->Shortcuts().chooseFile = [&] { return png; };
-    window_->Shortcuts().choosePrinter = [&](QPrinter& printer) {
-        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
+    const SaveCase cases[] = {
+        {"bare", 0, "bare.png"},       // the offered type's extension
+        {"chosen", 2, "chosen.pdf"},   // the extension of the type picked
+        {"typed.svg", 0, "typed.svg"}, // an extension typed wins
     };
-
-    Press("Ctrl+E");
-    ASSERT_TRUE(QFile::exists(png));
-    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32),
-              window_->CanvasImage().copy(QRect(QPoint(0, 0), ViewArea())));
-
-    Press("Ctrl+P");
-    ASSERT_TRUE(QFile::exists(pdf));
-    EXPECT_TRUE(Poppler("pdftotext", pdf).contains(QStringLiteral("Switzerland")));
+    for (const SaveCase& c : cases) {
+        SCOPED_TRACE(c.typed);
+        PressAndAnswer<QFileDialog>("Ctrl+E", [&](QFileDialog& dialog) {
+            auto* types = Child<QComboBox>(dialog, "fileTypeCombo");
+            auto* name = Child<QLineEdit>(dialog, "fileNameEdit");
+            if (!types || !name)
+                return dialog.reject();
+            for (int i = types->currentIndex(); i < c.type; ++i)
+                QTest::keyClick(types, Qt::Key_Down);
+            name->setText(File(c.typed));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        const QString path = File(c.written);
+        ASSERT_TRUE(QFile::exists(path)) << QDir(dir_.path()).entryList().join(' ').toStdString();
+        if (path.endsWith(QLatin1String(".png")))
+            EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32),
+                      window_->CanvasImage().copy(QRect(QPoint(0, 0), ViewArea())));
+        else if (path.endsWith(QLatin1String(".pdf")))
+            EXPECT_TRUE(Poppler("pdftotext", path).contains(QStringLiteral("Switzerland")));
+        else
+            EXPECT_TRUE(SvgTexts(path).contains(QStringLiteral("Switzerland")));
+    }
 }
 
-TEST_F(KeysTest, SaveDialogGivesANameWithoutExtensionTheChosenType) {
+TEST_F(KeysTest, CtrlPPrintsThroughThePrintDialogToAPdfFileWithoutAPrinter) {
     ShowWindow();
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [this] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (!types || !name) {
-            ADD_FAILURE() << "the save dialog has no type list or name field";
-            dialog->reject();
-            return;
-        }
-        QTest::keyClick(types, Qt::Key_End); // the last type: PDF
-        name->setText(File("chosen"));
-        QTest::keyClick(name, Qt::Key_Return);
+    const QString pdf = File("printed.pdf");
+    PressAndAnswer<QPrintDialog>("Ctrl+P", [&](QPrintDialog& dialog) {
+        EXPECT_EQ(dialog.printer()->pageLayout().orientation(), QPageLayout::Landscape);
+        auto* printers = Child<QComboBox>(dialog, "printers");
+        auto* file = Child<QLineEdit>(dialog, "filename");
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        if (!printers || !file || !buttons)
+            return dialog.reject();
+        // Never a real printer, whatever this machine has.
+        printers->setCurrentIndex(printers->findText(QStringLiteral("Print to File (PDF)")));
+        file->setText(pdf);
+        for (QAbstractButton* button : buttons->buttons())
+            if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
+                button->click();
     });
-    answer.start(20);
-    Press("Ctrl+E");
-    EXPECT_TRUE(Poppler("pdftotext", File("chosen.pdf")).contains(QStringLiteral("England")))
-        << QDir(dir_.path()).entryList().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(Poppler("pdftotext", pdf).contains(QStringLiteral("European Champion 1996")));
+    EXPECT_TRUE(Poppler("pdfinfo", pdf).contains(QStringLiteral("842 x 595 pts (A4)")));
 }
 
 TEST_F(KeysTest, CtrlSSavesAndCtrlQLeavesAsTheFileMenuDoes) {

@@ -66,8 +66,7 @@ void FrameShortcuts::Print() {
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QStringLiteral("Korvel"));
     printer.setCreator(QStringLiteral("Korvel"));
-    const bool chosen = choosePrinter ? choosePrinter(printer) : AskPrinter(printer);
-    if (!chosen)
+    if (!AskPrinter(printer))
         return;
     if (!PrintView(client_, printer))
         Report(QStringLiteral("The view could not be printed."), "Print");
@@ -85,7 +84,7 @@ bool FrameShortcuts::AskPrinter(QPrinter& printer) {
 void FrameShortcuts::Export() {
     if (!ViewDrawn())
         return;
-    const QString path = chooseFile ? chooseFile() : AskFile();
+    const QString path = AskFile();
     if (path.isEmpty())
         return;
     const std::optional<ExportFormat> format = ExportFormatOf(path);

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class QPrinter;
 class QWidget;
 class QtWindowHost;
@@ -17,16 +15,9 @@ class FrameShortcuts {
   public:
     FrameShortcuts(QWidget& frame, const TDecoratedFrame& description, QtWindowHost& host);
 
+  private:
     void Print();
     void Export();
-
-    // The answers of the print and save dialogs; empty, the dialogs ask the user.
-    // choosePrinter sets the printer up and says whether to print; chooseFile gives
-    // the file to write, or nothing to write none.
-    std::function<bool(QPrinter&)> choosePrinter;
-    std::function<QString()> chooseFile;
-
-  private:
     bool AskPrinter(QPrinter& printer);
     QString AskFile();
     // Before the first render has run the client has not started up: nothing to show.

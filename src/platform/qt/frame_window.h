@@ -45,8 +45,6 @@ class QtFrameWindow {
     // Runs the queued render, if any, as the event loop would.
     void RunPendingRenders();
     int RenderCount() const { return host_.RenderCount(); }
-    // The keys beside the menus, with print and export.
-    FrameShortcuts& Shortcuts() { return *shortcuts_; }
 
   private:
     class MainWindow;
