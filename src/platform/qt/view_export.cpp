@@ -14,6 +14,8 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* kCreator = "Korvel";
