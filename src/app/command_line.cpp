@@ -67,23 +67,18 @@ std::string ParserProblem(QString text) {
     return Local(text);
 }
 
-struct View {
-    int schermType;
-    int team;
-};
-
-// "standings", "schedule", "map", or "team:" and a team's name as shown (in any case)
-// or its number.
-std::optional<View> ViewNamed(const QString& name) {
+// The view (the window's SchermType) of "standings", "schedule" or "map".
+std::optional<int> ViewNamed(const QString& name) {
     if (name == QLatin1String("standings"))
-        return View{0, 0};
+        return 0;
     if (name == QLatin1String("schedule"))
-        return View{1, 0};
+        return 1;
     if (name == QLatin1String("map"))
-        return View{2, 0};
+        return 2;
     return std::nullopt;
 }
 
+// A team by its name as shown (in any case) or its number.
 std::optional<int> TeamNamed(const QString& name) {
     bool isNumber = false;
     const int number = name.toInt(&isNumber);
@@ -108,10 +103,10 @@ bool KnownPictureType(const QString& file) {
 // The results as the window would load them at start-up. A results file named on the
 // command line must be there; korvel.dat may be missing, as on a first start.
 std::optional<std::string> LoadResults(TDrawWindow& window, const std::string& path, bool named) {
-    // Only a file: a folder or a pipe named by mistake would read as no results, or
+    // Only a file: a folder or a pipe in its place would read as no results, or
     // never end.
     const QFileInfo info(QString::fromLocal8Bit(path.c_str()));
-    if (named && info.exists() && !info.isFile())
+    if (info.exists() && !info.isFile())
         return "cannot read " + path + ": not a regular file";
     errno = 0;
     const auto bytes = ReadFileHead(path.c_str(), kResultsFileSize);
@@ -183,8 +178,8 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
                              "': give its name as shown, such as Czech Rep., or its number 0-15");
             window.SchermType = 3;
             window.TeamToShow = *team;
-        } else if (const std::optional<View> view = ViewNamed(name)) {
-            window.SchermType = view->schermType;
+        } else if (const std::optional<int> view = ViewNamed(name)) {
+            window.SchermType = *view;
         } else {
             return Usage("unknown view '" + Local(name) +
                          "': give standings, schedule, map or team:NAME");

@@ -98,6 +98,14 @@ run --text --results missing.dat
 [ "$status" = 1 ] && grep -qF "missing.dat: No such file or directory" err.txt ||
     fail "--results missing.dat: $status $(cat err.txt)"
 
+# A pipe or a folder in the results file's place is refused at once, not read forever.
+mkdir piped && mkfifo piped/korvel.dat
+(cd piped && timeout 20 "$korvel" --text >/dev/null 2>../err.txt)
+status=$?
+[ "$status" = 1 ] && grep -qF "korvel.dat: not a regular file" err.txt ||
+    fail "a pipe as korvel.dat: $status $(cat err.txt)"
+rm -r piped
+
 # A file that cannot be written: status 1 with the reason, and nothing left behind.
 run --export standings no-folder/s.png
 [ "$status" = 1 ] && grep -qF "No such file or directory" err.txt ||
