@@ -7,7 +7,6 @@
 #include "views/pictures.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QStringList>
 
 #include <cerrno>
@@ -103,21 +102,19 @@ bool KnownPictureType(const QString& file) {
 // The results as the window would load them at start-up. A results file named on the
 // command line must be there; korvel.dat may be missing, as on a first start.
 std::optional<std::string> LoadResults(TDrawWindow& window, const std::string& path, bool named) {
-    // Only a file: a folder or a pipe in its place would read as no results, or
-    // never end.
-    const QFileInfo info(QString::fromLocal8Bit(path.c_str()));
-    if (info.exists() && !info.isFile())
-        return "cannot read " + path + ": not a regular file";
-    errno = 0;
-    const auto bytes = ReadFileHead(path.c_str(), kResultsFileSize);
-    if (!bytes) {
+    const FileRead file = ReadRegularFile(path.c_str(), kResultsFileSize);
+    switch (file.outcome) {
+    case FileRead::Read:
+        DecodeResults(file.bytes, window.Wedstrijd);
+        return std::nullopt;
+    case FileRead::Missing:
         if (!named)
             return std::nullopt;
-        return "cannot read " + path + ": " +
-               (errno ? std::strerror(errno) : "not a readable results file");
+        return "cannot read " + path + ": " + std::strerror(ENOENT);
+    case FileRead::Unreadable:
+        break;
     }
-    DecodeResults(*bytes, window.Wedstrijd);
-    return std::nullopt;
+    return "cannot read " + path + ": " + file.reason;
 }
 
 } // namespace

@@ -102,7 +102,7 @@ run --text --results missing.dat
 mkdir piped && mkfifo piped/korvel.dat
 (cd piped && timeout 20 "$korvel" --text >/dev/null 2>../err.txt)
 status=$?
-[ "$status" = 1 ] && grep -qF "korvel.dat: not a regular file" err.txt ||
+[ "$status" = 1 ] && grep -qiF "korvel.dat: not a regular file" err.txt ||
     fail "a pipe as korvel.dat: $status $(cat err.txt)"
 rm -r piped
 
