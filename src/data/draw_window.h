@@ -51,6 +51,9 @@ class TDrawWindow : public TWindow {
     void TekenKaart();
     void TekenLogos();
     void PrintTeamInfo();
+    // What a screen reader is told of the view (views/).
+    ReadingGuide Reading() const override;
+    std::string PictureName(int resId) const override;
 
     // Time zones (views/ and dialogs/).
     void CmUtcMin7();

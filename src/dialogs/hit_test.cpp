@@ -2,6 +2,12 @@
 
 #include "views/schedule_layout.h"
 
+namespace {
+
+constexpr int kRightEdge = 640; // the width the views are laid out for
+
+} // namespace
+
 int MatchAt(TPoint pt) {
     using L = ScheduleLayout;
     if (pt.y < 0)
@@ -12,4 +18,15 @@ int MatchAt(TPoint pt) {
     if (pt.x > L::kRightColumn)
         return L::RightColumnMatch(band);
     return band < L::kLeftColumnBands ? band : -1;
+}
+
+TRect MatchLineArea(int match) {
+    using L = ScheduleLayout;
+    if (match < 0 || match >= kMatches)
+        return {};
+    const TPoint origin = L::LineOrigin(match);
+    // A click on the column's own edge x = kRightColumn still counts as the left column.
+    const int left = match < kGroupMatches ? L::kLeftColumn : L::kRightColumn + 1;
+    const int right = match < kGroupMatches ? L::kRightColumn + 1 : kRightEdge;
+    return {left, origin.y, right, origin.y + L::kLineHeight};
 }

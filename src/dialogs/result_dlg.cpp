@@ -57,3 +57,11 @@ bool ResultDlg::CanClose() {
     }
     return true;
 }
+
+std::string ResultDlg::FieldName(int id) const {
+    if (id == 306)
+        return std::string(FieldText(ploeg1)) + " score";
+    if (id == 307)
+        return std::string(FieldText(ploeg2)) + " score";
+    return {};
+}

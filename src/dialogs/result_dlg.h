@@ -27,6 +27,9 @@ class ResultDlg : public TDialog {
     // A score is kept in one byte of the results file, so only 0..255 comes back
     // from a save unchanged; anything else is refused with a message.
     bool CanClose() override;
+    // Each score field is named after its team: the two fields stand side by side
+    // with only a dash between them.
+    std::string FieldName(int id) const override;
 
   private:
     std::array<char, 4> datum{};

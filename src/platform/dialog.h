@@ -88,6 +88,9 @@ class TDialog {
     virtual void SetupWindow();
     // Asked when OK is pressed, before the transfer; false keeps the dialog open.
     virtual bool CanClose();
+    // What a screen reader calls an edit field whose label alone would not say it;
+    // empty leaves the toolkit's own name.
+    virtual std::string FieldName(int /*id*/) const { return {}; }
 
     const DialogTemplate& Template() const { return template_; }
     TWindow* Parent() const { return parent_; }

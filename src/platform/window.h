@@ -2,6 +2,7 @@
 
 #include "platform/color.h"
 #include "platform/gdi.h"
+#include "platform/reading.h"
 
 #include <functional>
 #include <memory>
@@ -120,6 +121,10 @@ class TWindow {
     virtual bool EndSession(const std::function<bool()>& mayAsk);
     // Looks an event up in the window's response table; false when it has none.
     virtual bool Find(TEventInfo& eventInfo);
+    // For screen readers: how the view drawn last reads, and what a picture shows (an
+    // empty name for a picture that only decorates). Asked only while one listens.
+    virtual ReadingGuide Reading() const { return {}; }
+    virtual std::string PictureName(int /*resId*/) const { return {}; }
 
     // Routing used by the toolkit; each returns false when no handler exists.
     bool HandleCommand(int id);

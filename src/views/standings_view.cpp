@@ -2,25 +2,12 @@
 #include "engine/knockout.h"
 #include "views/colours.h"
 #include "views/goal_text.h"
+#include "views/layout.h"
 #include "views/pictures.h"
 
 #include <string>
 
 namespace {
-
-struct GroupTable {
-    int px, py;
-    const char* heading;
-};
-
-constexpr GroupTable kGroupTables[4] = {
-    {10, 10, "Group A"},
-    {370, 10, "Group B"},
-    {10, 110, "Group C"},
-    {370, 110, "Group D"},
-};
-
-constexpr int kRowHeight = 16;
 
 // Where a knock-out team stands in the tree: a quarter-finalist is always shown;
 // a later slot only once the match that feeds it has been played.
@@ -70,7 +57,7 @@ void TDrawWindow::PrintStand() {
             const int t = Poel[r];
             const Team& team = Ploeg[t];
             const int x = table.px;
-            const int y = table.py + kRowHeight * (r + 1);
+            const int y = table.py + kTableRowHeight * (r + 1);
             dc.TextOut(x, y, landnaam[t]);
             dc.TextOut(x + 100, y, std::to_string(team.gespeeld));
             dc.SetTextColor(TColor::Gray);
@@ -130,7 +117,7 @@ void TDrawWindow::PrintWinnaar(int T) {
     dc.SelectObject(*Pen);
     SetBrush(kWhite);
     dc.SelectObject(*Brush);
-    dc.Rectangle(155, 45, 495, 265);
+    dc.Rectangle(kChampionBox.left, kChampionBox.top, kChampionBox.right, kChampionBox.bottom);
     SetPen(TColor::Black, 1);
     dc.SelectObject(*Pen);
     dc.Rectangle(160, 50, 490, 260);

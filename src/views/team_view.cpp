@@ -2,6 +2,7 @@
 #include "views/colours.h"
 #include "views/goal_text.h"
 #include "views/kickoff.h"
+#include "views/layout.h"
 #include "views/pictures.h"
 
 #include <string>
@@ -82,20 +83,20 @@ void TDrawWindow::PrintTeamInfo() {
     const TPoel* groups[4] = {&PoelA, &PoelB, &PoelC, &PoelD};
     const TPoel Poel = *groups[group];
     dc.SetTextColor(kGroupColour[group]);
-    dc.TextOut(340, 70, kGroupHeadings[group]);
-    y = 86;
+    dc.TextOut(kTeamTableLeft, kTeamTableHeading, kGroupHeadings[group]);
+    y = kTeamTableTop;
     for (int j = 0; j < 4; ++j) {
         const int k = Poel[j];
         const Team& team = Ploeg[k];
         dc.SetTextColor(k == T ? TColor::LtRed : TColor::Black);
-        dc.TextOut(340, y, landnaam[k]);
+        dc.TextOut(kTeamTableLeft, y, landnaam[k]);
         dc.TextOut(440, y, std::to_string(team.gespeeld));
         dc.TextOut(460, y, std::to_string(team.gewonnen));
         dc.TextOut(480, y, std::to_string(team.gelijk));
         dc.TextOut(500, y, std::to_string(team.verloren));
         dc.TextOut(520, y, std::to_string(team.punten));
         dc.TextOut(540, y, GoalText(team));
-        y += kRowHeight;
+        y += kTableRowHeight;
     }
 
     dc.SetTextColor(TColor::LtBlue);

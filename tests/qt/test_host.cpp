@@ -10,10 +10,12 @@
 #include "platform/qt/ending.h"
 #include "platform/qt/frame_window.h"
 #include "platform/qt/help_viewer.h"
+#include "tournaments.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -354,6 +356,9 @@ TEST_F(HostTest, ResultDialogShowsTheMatchAndLimitsTheScores) {
             EXPECT_EQ(Edit(dialog, id)->maxLength(), 3);
             EXPECT_TRUE(Edit(dialog, id)->hasFrame());
         }
+        // Only a dash stands between the fields: a screen reader needs their teams.
+        EXPECT_EQ(Edit(dialog, 306)->accessibleName(), QStringLiteral("Netherlands score"));
+        EXPECT_EQ(Edit(dialog, 307)->accessibleName(), QStringLiteral("Scotland score"));
         EXPECT_TRUE(Button(dialog, IDOK)->isDefault());
         EXPECT_FALSE(Button(dialog, IDCANCEL)->isDefault());
         // The template's 194 x 119 units, in a font whose line fits 14 to 16 pixels.
@@ -900,6 +905,102 @@ TEST_F(HostTest, BoxesDuringARenderNeitherNestNorRepeatRenders) {
         EXPECT_TRUE(seen[i].rendering);
         EXPECT_EQ(seen[i].render, before + 1 + static_cast<int>(i / perRender));
     }
+}
+
+// ---------------------------------------------------------------- screen readers
+
+class ReaderTest : public HostTest {
+  protected:
+    ReaderTest() { FullTournament(Client()); }
+
+    // The canvas as a reader finds it; the first question starts the recording.
+    QAccessibleInterface* Face() {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window_->Canvas());
+        window_->RunPendingRenders();
+        return face;
+    }
+
+    static std::vector<std::string> Names(QAccessibleInterface* face) {
+        std::vector<std::string> names;
+        for (int i = 0; i < face->childCount(); ++i)
+            names.push_back(face->child(i)->text(QAccessible::Name).toStdString());
+        return names;
+    }
+};
+
+TEST_F(ReaderTest, StandingsReadTheChampionThenEachGroupInOrder) {
+    Show();
+    window_->RunPendingRenders();
+    QAccessibleInterface* face = Face();
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Document);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Standings"));
+    const std::vector<std::string> names = Names(face);
+    const std::vector<std::string> expected = {
+        "European Champion 1996 trophy",
+        "European Champion 1996",
+        "Germany flag",
+        "Germany",
+        "Group A",
+        "England, 3 played, 2 won, 1 drawn, 0 lost, 7 points, goal difference +5, 7-2",
+        "Netherlands, 3 played, 1 won, 1 drawn, 1 lost, 4 points, goal difference -1, 3-4",
+        "Scotland, 3 played, 1 won, 1 drawn, 1 lost, 4 points, goal difference -1, 1-2",
+        "Switzerland, 3 played, 0 won, 1 drawn, 2 lost, 1 point, goal difference -3, 1-4",
+        "Group B",
+    };
+    ASSERT_GE(names.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + expected.size()), expected);
+    EXPECT_EQ(face->child(2)->role(), QAccessible::Graphic);
+    EXPECT_EQ(face->child(3)->role(), QAccessible::StaticText);
+    // Each child stands where it is drawn: "Group A" at (10, 10) of the canvas.
+    EXPECT_EQ(face->child(4)->rect().topLeft(), window_->Canvas()->mapToGlobal(QPoint(10, 10)));
+    // The whole view as one text, a line per child.
+    QAccessibleTextInterface* text = face->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()).left(92).toStdString(),
+              "European Champion 1996 trophy\nEuropean Champion 1996\nGermany flag\nGermany\n"
+              "Group A\nEngland, 3");
+}
+
+TEST_F(ReaderTest, ScheduleMatchesArePressableAndOpenTheResultDialogAfterThePress) {
+    Show();
+    window_->RunPendingRenders();
+    QAccessibleInterface* face = Face();
+    Client().CmShowSchema();
+    window_->RunPendingRenders();
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Schedule"));
+    std::vector<QAccessibleInterface*> buttons;
+    for (int i = 0; i < face->childCount(); ++i)
+        if (face->child(i)->role() == QAccessible::Button)
+            buttons.push_back(face->child(i));
+    ASSERT_EQ(buttons.size(), 31u);
+    EXPECT_EQ(buttons[0]->text(QAccessible::Name).toStdString(),
+              "8, 1600, England - Switzerland, 1-1");
+    EXPECT_EQ(buttons[30]->text(QAccessible::Name).toStdString(),
+              "30, 2000, Germany - Czech Rep., 2-1");
+
+    ModalScript script;
+    QString teams;
+    script.Then([&](QWidget& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Enter match result"));
+        teams = dialog.findChild<QLabel*>(QStringLiteral("control304"))->text() + " - " +
+                dialog.findChild<QLabel*>(QStringLiteral("control305"))->text();
+        Type(dialog, 306, "3");
+        Button(dialog, IDOK)->click();
+    });
+    QAccessibleActionInterface* action = buttons[0]->actionInterface();
+    ASSERT_NE(action, nullptr);
+    action->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the press must return first";
+    ASSERT_TRUE(RunUntil([&] { return script.Done() && !window_->Host().RenderPending(); }));
+    EXPECT_EQ(teams, QStringLiteral("England - Switzerland"));
+    EXPECT_EQ(Client().Wedstrijd[0].score1, 3);
+    // The reader finds the new score once the schedule is drawn again.
+    window_->RunPendingRenders();
+    EXPECT_EQ(face->child(0)->role() == QAccessible::Button
+                  ? face->child(0)->text(QAccessible::Name).toStdString()
+                  : std::string(),
+              "8, 1600, England - Switzerland, 3-1");
 }
 
 } // namespace

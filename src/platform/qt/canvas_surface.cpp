@@ -26,6 +26,8 @@ CanvasSurface::~CanvasSurface() {
 
 void CanvasSurface::TextOut(int x, int y, std::string_view text) {
     canvas_.Text(QPoint(x, y), text, Rgb(textColor_));
+    if (DrawnItems* drawn = host_.Drawn())
+        drawn->Text(QPoint(x, y), text);
 }
 
 void CanvasSurface::LineTo(int x, int y) {
@@ -87,6 +89,8 @@ void CanvasSurface::Rectangle(int left, int top, int right, int bottom) {
     const int height = bottom - top;
     if (width <= 0 || height <= 0)
         return;
+    if (DrawnItems* drawn = host_.Drawn())
+        drawn->Cover(QRect(left, top, width, height));
     const int pen = pen_.width > 1 ? pen_.width : 1;
     const QRgb outline = Rgb(pen_.color);
     const QRgb inside = Rgb(brush_.color);
@@ -102,6 +106,9 @@ void CanvasSurface::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void CanvasSurface::CopyBitmap(const TBitmap& bitmap, int x, int y) {
-    if (const QImage* picture = CachedPicture(bitmap.resId))
+    if (const QImage* picture = CachedPicture(bitmap.resId)) {
         canvas_.Picture(QPoint(x, y), *picture);
+        if (DrawnItems* drawn = host_.Drawn())
+            drawn->Picture(QRect(QPoint(x, y), picture->size()), bitmap.resId);
+    }
 }

@@ -9,6 +9,7 @@ class QtWindowHost;
 class CanvasWidget final : public QWidget {
   public:
     CanvasWidget(QtWindowHost& host, QWidget* parent);
+    QtWindowHost& Host() const { return host_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

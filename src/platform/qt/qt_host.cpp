@@ -1,10 +1,12 @@
 #include "platform/qt/qt_host.h"
 
 #include "platform/dialog.h"
+#include "platform/qt/canvas_accessible.h"
 #include "platform/qt/canvas_surface.h"
 #include "platform/qt/help_viewer.h"
 #include "platform/qt/template_dialog.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -75,6 +77,14 @@ QtWindowHost::~QtWindowHost() {
 void QtWindowHost::Attach(QWidget* canvasWidget, QWidget* frame) {
     widget_ = canvasWidget;
     frame_ = frame;
+    InstallCanvasAccessibility();
+}
+
+void QtWindowHost::StartReading() {
+    if (drawn_)
+        return;
+    drawn_ = std::make_unique<DrawnItems>();
+    Invalidate();
 }
 
 void QtWindowHost::Invalidate() {
@@ -108,10 +118,18 @@ void QtWindowHost::Render() {
     rendering_ = true;
     ++renders_;
     canvas_.Clear();
+    if (!drawn_ && QAccessible::isActive())
+        drawn_ = std::make_unique<DrawnItems>();
+    if (drawn_)
+        drawn_->Begin();
     const QSize size = canvas_.Size();
     client_.Paint(true, TRect{0, 0, size.width(), size.height()});
     canvas_.EndPainting();
     rendering_ = false;
+    if (drawn_) {
+        drawn_->End(client_.Reading());
+        AnnounceCanvas(widget_);
+    }
 
     if (grownDuringRender_.isValid()) {
         const QSize wanted = grownDuringRender_;

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "platform/qt/canvas.h"
+#include "platform/qt/drawn_items.h"
 #include "platform/window.h"
 
 #include <QPointer>
+
+#include <memory>
 
 class HelpViewer;
 class QWidget;
@@ -38,6 +41,12 @@ class QtWindowHost final : public WindowHost {
     void ShowHelp(std::string_view file) override;
 
     const Canvas& GetCanvas() const { return canvas_; }
+    TWindow& Client() const { return client_; }
+    // What the last render left visible, kept only once a screen reader has asked for
+    // the canvas (or the accessibility layer is active as a render begins).
+    DrawnItems* Drawn() const { return drawn_.get(); }
+    // A reader has asked: records from the next render on, which is requested now.
+    void StartReading();
     // The canvas widget's size changed: a canvas that grows has to be drawn again.
     void Resized(QSize size);
     void LeftButtonDown(QPoint point);
@@ -74,4 +83,5 @@ class QtWindowHost final : public WindowHost {
     QSize grownDuringRender_;
     int renders_ = 0;
     int openSurfaces_ = 0;
+    std::unique_ptr<DrawnItems> drawn_;
 };

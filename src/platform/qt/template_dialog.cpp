@@ -158,6 +158,8 @@ void TemplateDialog::ShowControlTexts() {
         if (const auto* bound = dynamic_cast<const TEdit*>(dialog_.Control(id)))
             edit->setMaxLength(std::max(0, bound->MaxChars()));
         edit->setText(FromUtf8(dialog_.ControlText(id)));
+        if (const std::string name = dialog_.FieldName(id); !name.empty())
+            edit->setAccessibleName(FromUtf8(name));
     }
     for (auto& [id, button] : buttons_)
         button->setText(FromUtf8(dialog_.ControlText(id)));

@@ -1,0 +1,250 @@
+#include "platform/qt/canvas_accessible.h"
+
+#include "platform/qt/canvas_widget.h"
+#include "platform/qt/drawn_items.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/reading_order.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QMetaObject>
+#include <QPointer>
+
+#include <vector>
+
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A click at the point, as the mouse gives it, from the event loop once the reader's
+// request has returned: the result dialog is modal and would block the reader.
+void PressLater(QWidget* canvas, QPoint point) {
+    QMetaObject::invokeMethod(
+        canvas,
+        [canvas = QPointer<QWidget>(canvas), point] {
+            // A second press queued while a dialog is open must not stack another one.
+            if (!canvas || QApplication::activeModalWidget())
+                return;
+            if (auto* widget = dynamic_cast<CanvasWidget*>(canvas.data()))
+                widget->Host().LeftButtonDown(point);
+        },
+        Qt::QueuedConnection);
+}
+
+// A text, picture or match line of the canvas. It holds no pointer to its parent's
+// data, so a reader that keeps it past a render reads the old line, never freed memory.
+class CanvasPart final : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    CanvasPart(QWidget* canvas, ReadItem item) : canvas_(canvas), item_(std::move(item)) {}
+
+    bool isValid() const override { return !canvas_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return canvas_ ? canvas_->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        return canvas_ ? QAccessible::queryAccessibleInterface(canvas_) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? FromUtf8(item_.name) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!canvas_)
+            return {};
+        return QRect(canvas_->mapToGlobal(item_.rect.topLeft()), item_.rect.size());
+    }
+    QAccessible::Role role() const override {
+        switch (item_.kind) {
+        case ReadItem::Kind::Button:
+            return QAccessible::Button;
+        case ReadItem::Kind::Picture:
+            return QAccessible::Graphic;
+        case ReadItem::Kind::Text:
+            break;
+        }
+        return QAccessible::StaticText;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.readOnly = item_.kind != ReadItem::Kind::Button;
+        state.invisible = !canvas_ || !canvas_->isVisible();
+        return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ActionInterface && item_.kind == ReadItem::Kind::Button)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    QStringList actionNames() const override {
+        return item_.kind == ReadItem::Kind::Button ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& name) override {
+        if (canvas_ && item_.kind == ReadItem::Kind::Button && name == pressAction())
+            PressLater(canvas_, item_.rect.center());
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  private:
+    QPointer<QWidget> canvas_;
+    ReadItem item_;
+};
+
+// The canvas itself: a document named after the view, also readable as one text.
+class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit CanvasFace(CanvasWidget* canvas)
+        : QAccessibleWidget(canvas, QAccessible::Document), host_(canvas->Host()) {
+        // The first reader to ask starts the recording; what it reads comes with the
+        // next render, which it is told about.
+        host_.StartReading();
+    }
+    ~CanvasFace() override { DropParts(); }
+    CanvasFace(const CanvasFace&) = delete;
+    CanvasFace& operator=(const CanvasFace&) = delete;
+
+    // After a render: reads the canvas again and tells the reader what changed.
+    void Refresh() {
+        const QString oldTitle = Title();
+        const QString oldText = text_;
+        Sync();
+        QWidget* canvas = widget();
+        if (Title() != oldTitle) {
+            QAccessibleEvent event(canvas, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+        if (text_ != oldText) {
+            QAccessibleEvent reorder(canvas, QAccessible::ObjectReorder);
+            QAccessible::updateAccessibility(&reorder);
+            QAccessibleTextUpdateEvent update(canvas, 0, oldText, text_);
+            QAccessible::updateAccessibility(&update);
+        }
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return Title();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override {
+        Sync();
+        return static_cast<int>(parts_.size());
+    }
+    QAccessibleInterface* child(int index) const override {
+        Sync();
+        if (index < 0 || index >= static_cast<int>(parts_.size()))
+            return nullptr;
+        return QAccessible::accessibleInterface(parts_[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* part) const override {
+        Sync();
+        for (std::size_t i = 0; i < parts_.size(); ++i)
+            if (QAccessible::accessibleInterface(parts_[i]) == part)
+                return static_cast<int>(i);
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        Sync();
+        for (QAccessible::Id id : parts_)
+            if (QAccessibleInterface* part = QAccessible::accessibleInterface(id))
+                if (part->rect().contains(x, y))
+                    return part;
+        return nullptr;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The text interface: the whole view, a line per child. Nothing can be selected.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        Sync();
+        return text_.mid(start, end - start);
+    }
+    int characterCount() const override {
+        Sync();
+        return static_cast<int>(text_.size());
+    }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+  private:
+    QString Title() const {
+        const DrawnItems* drawn = host_.Drawn();
+        return drawn ? FromUtf8(drawn->Guide().title) : QString();
+    }
+
+    // Builds the children anew when a render has run since they were built.
+    void Sync() const {
+        const DrawnItems* drawn = host_.Drawn();
+        if (!drawn || drawn->Generation() == generation_)
+            return;
+        generation_ = drawn->Generation();
+        DropParts();
+        text_.clear();
+        for (ReadItem& item : ReadingOrder(*drawn, host_.Client())) {
+            if (!text_.isEmpty())
+                text_ += QLatin1Char('\n');
+            text_ += FromUtf8(item.name);
+            parts_.push_back(QAccessible::registerAccessibleInterface(
+                new CanvasPart(widget(), std::move(item))));
+        }
+    }
+
+    void DropParts() const {
+        for (QAccessible::Id id : parts_)
+            if (QAccessible::accessibleInterface(id))
+                QAccessible::deleteAccessibleInterface(id);
+        parts_.clear();
+    }
+
+    QtWindowHost& host_;
+    // The parts belong to Qt's accessibility cache; the face keeps their ids.
+    mutable std::vector<QAccessible::Id> parts_;
+    mutable QString text_;
+    mutable int generation_ = -1;
+};
+
+QAccessibleInterface* CanvasFactory(const QString&, QObject* object) {
+    if (auto* canvas = dynamic_cast<CanvasWidget*>(object))
+        return new CanvasFace(canvas);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallCanvasAccessibility() {
+    // Installing twice would ask the factory twice per widget; removing first keeps one.
+    QAccessible::removeFactory(CanvasFactory);
+    QAccessible::installFactory(CanvasFactory);
+}
+
+void AnnounceCanvas(QWidget* canvas) {
+    if (!canvas)
+        return;
+    if (auto* face = dynamic_cast<CanvasFace*>(QAccessible::queryAccessibleInterface(canvas)))
+        face->Refresh();
+}

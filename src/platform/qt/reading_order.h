@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+
+#include <string>
+#include <vector>
+
+class DrawnItems;
+class TWindow;
+
+// One thing a screen reader reads on the canvas: a text, a named picture, or a line
+// that a click opens (pressed by a click at its centre).
+struct ReadItem {
+    enum class Kind {
+        Text,
+        Picture,
+        Button
+    };
+    Kind kind = Kind::Text;
+    std::string name;
+    QRect rect; // in canvas pixels
+};
+
+// What the last render left visible, in reading order: the view's columns in turn,
+// each top to bottom and left to right; the lines the view names replace the texts
+// inside them; pictures that only decorate are left out.
+std::vector<ReadItem> ReadingOrder(const DrawnItems& drawn, const TWindow& window);

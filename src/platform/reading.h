@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/color.h"
+
+#include <string>
+#include <vector>
+
+// What a screen reader needs to know of a drawn view beyond its texts and pictures:
+// its title, the order of its columns, and the lines it names whole.
+//
+// A line names a row of drawn texts (a table row, a match) in words, replacing the
+// separate texts inside its area; a pressable line is one that a click in its area
+// opens, and a press clicks at its centre.
+struct ReadingLine {
+    TRect area;
+    std::string text;
+    int column = 0;
+    bool pressable = false;
+};
+
+// A column of a view. Texts that share a top edge in a column that joins rows read as
+// one line, left to right.
+struct ReadingColumn {
+    TRect area;
+    bool joinRows = false;
+};
+
+struct ReadingGuide {
+    std::string title;
+    // In reading order; a text or picture reads in the first column that holds its
+    // top-left corner, and within a column top to bottom, left to right.
+    std::vector<ReadingColumn> columns;
+    std::vector<ReadingLine> lines;
+};
