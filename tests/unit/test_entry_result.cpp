@@ -1,3 +1,4 @@
+#include "dialogs/hit_test.h"
 #include "support/fixture.h"
 
 #include <climits>
@@ -51,6 +52,24 @@ TEST_F(EntryHitTest, ClickInTheScheduleOpensTheMatchOfItsBand) {
         }
         EXPECT_TRUE(host.ScriptDone());
     }
+}
+
+// A screen reader presses a match line at the centre of the band it is given: every
+// pixel of that band, and no pixel just above or below it, must open that match.
+TEST_F(EntryHitTest, EachMatchBandIsExactlyWhereItsClicksLand) {
+    for (int i = 0; i < 31; ++i) {
+        SCOPED_TRACE("match " + std::to_string(i));
+        const TRect a = MatchLineArea(i);
+        const TPoint inside[] = {{a.left, a.top},
+                                 {a.right - 1, a.bottom - 1},
+                                 {(a.left + a.right) / 2, (a.top + a.bottom) / 2}};
+        for (const TPoint& p : inside)
+            EXPECT_EQ(MatchAt(p), i) << p.x << "," << p.y;
+        EXPECT_NE(MatchAt({a.left, a.top - 1}), i);
+        EXPECT_NE(MatchAt({a.left, a.bottom}), i);
+    }
+    EXPECT_EQ(MatchLineArea(-1), TRect{});
+    EXPECT_EQ(MatchLineArea(31), TRect{});
 }
 
 TEST_F(EntryHitTest, ClicksOutsideTheScheduleDoNothing) {
