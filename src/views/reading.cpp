@@ -4,6 +4,7 @@
 #include "views/kickoff.h"
 #include "views/layout.h"
 #include "views/pictures.h"
+#include "views/schedule_layout.h"
 
 #include <string>
 
@@ -47,7 +48,8 @@ ReadingGuide TDrawWindow::Reading() const {
     switch (SchermType) {
     case 1: {
         guide.title = "Schedule";
-        guide.columns = {{{0, 0, 340, 480}}, {{340, 0, 640, 480}}};
+        constexpr int right = ScheduleLayout::kRightColumn;
+        guide.columns = {{{0, 0, right, 480}}, {{right, 0, 640, 480}}};
         for (int i = 0; i < kMatches; ++i) {
             const Game& g = Wedstrijd[i];
             std::string text = std::to_string(g.datum) + ", " + KickOffText(g.tijd, TimeZone) +
