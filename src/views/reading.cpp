@@ -64,13 +64,10 @@ ReadingGuide TDrawWindow::Reading() const {
     }
     case 2:
         guide.title = "Stadiums";
-        // The flags of groups A and B above the map, the cities left and right of it,
-        // the flags of groups C and D below.
-        guide.columns = {{{0, 0, 640, 70}},
-                         {{0, 70, 195, 290}},
-                         {{195, 50, 450, 290}},
-                         {{450, 70, 640, 290}},
-                         {{0, 290, 640, 480}}};
+        // The flags of groups A and B and the map (its corner is level with them), the
+        // cities left of the map, those right of it, the flags of groups C and D below.
+        guide.columns = {
+            {{0, 0, 640, 70}}, {{0, 70, 195, 290}}, {{450, 70, 640, 290}}, {{0, 290, 640, 480}}};
         break;
     case 3: {
         if (TeamToShow < 0 || TeamToShow >= kTeams)

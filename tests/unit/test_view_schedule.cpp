@@ -55,8 +55,19 @@ constexpr Line kLines[] = {
 
 TEST_F(ViewSchedule, EveryMatchStandsOnItsOwnLineWithTeamsAndNoScores) {
     host.Render(window);
+    // A screen reader gets each line as a button over the line as drawn.
+    const ReadingGuide reading = window.Reading();
+    EXPECT_EQ(reading.title, "Schedule");
+    ASSERT_EQ(reading.lines.size(), std::size(kLines));
     for (const Line& l : kLines) {
         SCOPED_TRACE("match " + std::to_string(l.match));
+        const ReadingLine& button = reading.lines[l.match];
+        EXPECT_TRUE(button.pressable);
+        EXPECT_EQ(button.text, std::string(l.day) + ", " + l.time + ", " + l.team1 + " - " +
+                                   l.team2 + ", not played");
+        const TPoint middleOfDay{l.x + 5, l.y + 7};
+        EXPECT_TRUE(middleOfDay.x >= button.area.left && middleOfDay.x < button.area.right &&
+                    middleOfDay.y >= button.area.top && middleOfDay.y < button.area.bottom);
         EXPECT_EQ(Shown(l.x, l.y), l.day);
         EXPECT_EQ(Shown(l.x + 25, l.y), l.time);
         EXPECT_EQ(Shown(l.x + 70, l.y), l.team1);
