@@ -916,7 +916,12 @@ class ReaderTest : public HostTest {
     // The canvas as a reader finds it; the first question starts the recording.
     QAccessibleInterface* Face() {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window_->Canvas());
+        const int renders = window_->RenderCount();
         window_->RunPendingRenders();
+        EXPECT_EQ(window_->RenderCount(), renders) << "the face alone records nothing";
+        EXPECT_EQ(face->childCount(), 0);
+        window_->RunPendingRenders();
+        EXPECT_EQ(window_->RenderCount(), renders + 1) << "the question asks for a render";
         return face;
     }
 

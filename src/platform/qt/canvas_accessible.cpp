@@ -103,23 +103,21 @@ class CanvasPart final : public QAccessibleInterface, public QAccessibleActionIn
 // The canvas itself: a document named after the view, also readable as one text.
 class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
+    // Qt builds the face whenever the canvas is shown, reader or not: only a question
+    // about what the canvas holds starts the recording.
     explicit CanvasFace(CanvasWidget* canvas)
-        : QAccessibleWidget(canvas, QAccessible::Document), host_(canvas->Host()) {
-        // The first reader to ask starts the recording; what it reads comes with the
-        // next render, which it is told about.
-        host_.StartReading();
-    }
+        : QAccessibleWidget(canvas, QAccessible::Document), host_(canvas->Host()) {}
     ~CanvasFace() override { DropParts(); }
     CanvasFace(const CanvasFace&) = delete;
     CanvasFace& operator=(const CanvasFace&) = delete;
 
     // After a render: reads the canvas again and tells the reader what changed.
     void Refresh() {
-        const QString oldTitle = Title();
+        const QString oldTitle = title_;
         const QString oldText = text_;
         Sync();
         QWidget* canvas = widget();
-        if (Title() != oldTitle) {
+        if (title_ != oldTitle) {
             QAccessibleEvent event(canvas, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&event);
         }
@@ -193,17 +191,24 @@ class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterfa
 
   private:
     QString Title() const {
-        const DrawnItems* drawn = host_.Drawn();
-        return drawn ? FromUtf8(drawn->Guide().title) : QString();
+        Sync();
+        return title_;
     }
 
-    // Builds the children anew when a render has run since they were built.
+    // Builds the children anew when a render has run since they were built. The first
+    // question starts the recording; the answers come with the next render, which the
+    // reader is told about.
     void Sync() const {
         const DrawnItems* drawn = host_.Drawn();
-        if (!drawn || drawn->Generation() == generation_)
+        if (!drawn) {
+            host_.StartReading();
+            return;
+        }
+        if (drawn->Generation() == generation_)
             return;
         generation_ = drawn->Generation();
         DropParts();
+        title_ = FromUtf8(drawn->Guide().title);
         text_.clear();
         for (ReadItem& item : ReadingOrder(*drawn, host_.Client())) {
             if (!text_.isEmpty())
@@ -224,6 +229,7 @@ class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterfa
     QtWindowHost& host_;
     // The parts belong to Qt's accessibility cache; the face keeps their ids.
     mutable std::vector<QAccessible::Id> parts_;
+    mutable QString title_;
     mutable QString text_;
     mutable int generation_ = -1;
 };
