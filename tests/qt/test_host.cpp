@@ -997,6 +997,8 @@ TEST_F(ReaderTest, ScheduleMatchesArePressableAndOpenTheResultDialogAfterThePres
     ASSERT_NE(action, nullptr);
     action->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the press must return first";
+    // A second press before the dialog is up must not stack a second dialog on it.
+    action->doAction(QAccessibleActionInterface::pressAction());
     ASSERT_TRUE(RunUntil([&] { return script.Done() && !window_->Host().RenderPending(); }));
     EXPECT_EQ(teams, QStringLiteral("England - Switzerland"));
     EXPECT_EQ(Client().Wedstrijd[0].score1, 3);
