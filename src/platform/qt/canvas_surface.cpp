@@ -11,6 +11,9 @@ namespace {
 
 QRgb Rgb(TColor color) { return qRgb(color.r, color.g, color.b); }
 
+// What a screen reader is told of the window's canvas; exports draw without a window.
+DrawnItems* DrawnOf(QtWindowHost* host) { return host ? host->Drawn() : nullptr; }
+
 } // namespace
 
 CanvasSurface::CanvasSurface(QtWindowHost* host, PaintTarget& canvas)
@@ -26,7 +29,7 @@ CanvasSurface::~CanvasSurface() {
 
 void CanvasSurface::TextOut(int x, int y, std::string_view text) {
     canvas_.Text(QPoint(x, y), text, Rgb(textColor_));
-    if (DrawnItems* drawn = host_.Drawn())
+    if (DrawnItems* drawn = DrawnOf(host_))
         drawn->Text(QPoint(x, y), text);
 }
 
@@ -89,7 +92,7 @@ void CanvasSurface::Rectangle(int left, int top, int right, int bottom) {
     const int height = bottom - top;
     if (width <= 0 || height <= 0)
         return;
-    if (DrawnItems* drawn = host_.Drawn())
+    if (DrawnItems* drawn = DrawnOf(host_))
         drawn->Cover(QRect(left, top, width, height));
     const int pen = pen_.width > 1 ? pen_.width : 1;
     const QRgb outline = Rgb(pen_.color);
@@ -108,7 +111,7 @@ void CanvasSurface::Rectangle(int left, int top, int right, int bottom) {
 void CanvasSurface::CopyBitmap(const TBitmap& bitmap, int x, int y) {
     if (const QImage* picture = CachedPicture(bitmap.resId)) {
         canvas_.Picture(QPoint(x, y), *picture);
-        if (DrawnItems* drawn = host_.Drawn())
+        if (DrawnItems* drawn = DrawnOf(host_))
             drawn->Picture(QRect(QPoint(x, y), picture->size()), bitmap.resId);
     }
 }
