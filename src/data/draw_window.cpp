@@ -8,7 +8,7 @@ TDrawWindow::TDrawWindow(TWindow* parent) : TWindow(parent, nullptr), fileOps_(&
     FirstTime = 1;
     ShowTieBreaker = 0;
     WedstrijdSchema();
-    SchermType = 0;
+    SchermType = kStandingsView;
     WedstrijdNummer = 0;
     TeamToShow = 0;
     TimeZone = 200;

@@ -11,6 +11,12 @@
 
 using TPoel = std::array<std::int32_t, 4>;
 
+// The views, as SchermType holds them.
+inline constexpr int kStandingsView = 0;
+inline constexpr int kScheduleView = 1;
+inline constexpr int kMapView = 2;
+inline constexpr int kTeamView = 3;
+
 // The main window: it owns the whole tournament state for the run and has one
 // method per command. Its member functions live with the subsystem that owns
 // them: the state and the results file in data/, the standings in engine/, the

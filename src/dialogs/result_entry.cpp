@@ -8,7 +8,7 @@
 #include <string>
 
 void TDrawWindow::EvLButtonDown(unsigned, TPoint& pt) {
-    if (SchermType != 1)
+    if (SchermType != kScheduleView)
         return;
     const int i = MatchAt(pt);
     if (i < 0)
@@ -41,7 +41,10 @@ void TDrawWindow::CmEditResult() {
     g.score1 = TextToNumber(FieldText(tb.score1));
     g.score2 = TextToNumber(FieldText(tb.score2));
     g.gespeeld = 1;
-    if (SchermType == 0)
+    // The standings, the schedule and the team pages all show results; the map
+    // does not. A click in the schedule asks again afterwards, and the two
+    // requests fall into one render.
+    if (SchermType != kMapView)
         Invalidate();
     if (WedstrijdNummer < kFinal)
         WedstrijdNummer += 1;

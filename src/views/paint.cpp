@@ -8,13 +8,13 @@ void TDrawWindow::Paint(bool, const TRect&) {
         DoFirstTime();
     }
     switch (SchermType) {
-    case 1:
+    case kScheduleView:
         PrintSchema();
         break;
-    case 2:
+    case kMapView:
         PrintIntro();
         break;
-    case 3:
+    case kTeamView:
         PrintTeamInfo();
         break;
     default:
@@ -28,16 +28,16 @@ void TDrawWindow::SetPen(TColor Kleur, int PenSize) { Pen = TPen{Kleur, PenSize}
 void TDrawWindow::SetBrush(TColor Kleur) { Brush = TBrush{Kleur}; }
 
 void TDrawWindow::CmShowStand() {
-    SchermType = 0;
+    SchermType = kStandingsView;
     Invalidate();
 }
 
 void TDrawWindow::CmShowSchema() {
-    SchermType = 1;
+    SchermType = kScheduleView;
     Invalidate();
 }
 
 void TDrawWindow::CmShowIntro() {
-    SchermType = 2;
+    SchermType = kMapView;
     Invalidate();
 }

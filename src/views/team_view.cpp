@@ -111,7 +111,7 @@ void TDrawWindow::PrintTeamInfo() {
 
 void TDrawWindow::ShowTeam(int team) {
     TeamToShow = team;
-    SchermType = 3;
+    SchermType = kTeamView;
     Invalidate();
 }
 

@@ -1,5 +1,5 @@
 // korvel_soak [--seed S] [--actions N] [--sample-at K] [--memory-bound-mib M]
-//             [--allow-stale-views] [--verbose]
+//             [--verbose]
 //
 // The real frame in an offscreen QApplication, in a fresh working directory, under a
 // watchdog thread: whatever hangs (a modal window nobody answers, a loop that never
@@ -62,7 +62,7 @@ bool ParseLong(const char* text, long& value) {
 
 int Usage() {
     std::fprintf(stderr, "usage: korvel_soak [--seed S] [--actions N] [--sample-at K] "
-                         "[--memory-bound-mib M] [--allow-stale-views] [--verbose]\n");
+                         "[--memory-bound-mib M] [--verbose]\n");
     return 2;
 }
 
@@ -79,8 +79,6 @@ int main(int argc, char** argv) {
         const bool hasValue = i + 1 < argc && ParseLong(argv[i + 1], value);
         if (arg == "--verbose") {
             options.verbose = true;
-        } else if (arg == "--allow-stale-views") {
-            options.staleViewsFail = false;
         } else if (arg == "--seed" && hasValue && value >= 0 && value <= 0xFFFFFFFFL) {
             options.seed = static_cast<std::uint32_t>(value);
             ++i;

@@ -14,9 +14,6 @@ struct SoakOptions {
     double memoryBoundMiB = 8.0;
     // Print every action as it is done.
     bool verbose = false;
-    // A view that shows an older state than the program holds fails the run; without
-    // this it is counted and its first trace printed.
-    bool staleViewsFail = true;
     // The help file the program looks for in its working directory.
     std::string helpFile;
 };

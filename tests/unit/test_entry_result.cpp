@@ -204,11 +204,12 @@ TEST_F(EntryResult, OkAdvancesTheCurrentMatchUpToTheFinalAndMarksUnsaved) {
     }
 }
 
-TEST_F(EntryResult, MatchResultCommandRepaintsByItselfOnlyInTheStandings) {
+// A view that shows results must not keep the old score after the dialog closes.
+TEST_F(EntryResult, MatchResultCommandRepaintsEveryViewThatShowsResults) {
     struct Case {
         int view, invalidations;
     };
-    const Case cases[] = {{0, 1}, {1, 0}, {2, 0}, {3, 0}};
+    const Case cases[] = {{0, 1}, {1, 1}, {2, 0}, {3, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE("view " + std::to_string(c.view));
         window.SchermType = c.view;
@@ -237,7 +238,7 @@ TEST_F(EntryResult, CancelChangesNothing) {
     EXPECT_EQ(window.Wedstrijd[9].gespeeld, 0);
 }
 
-TEST_F(EntryResult, ClickThenOkStoresAndRepaintsOnce) {
+TEST_F(EntryResult, ClickThenOkStoresAndRepaints) {
     window.SchermType = 1;
     host.ExpectDialog({kResultDialog, {{306, "2"}, {307, "1"}}, IDOK});
     ASSERT_TRUE(window.HandleLButtonDown(0, {10, 80}));
@@ -246,7 +247,8 @@ TEST_F(EntryResult, ClickThenOkStoresAndRepaintsOnce) {
     EXPECT_EQ(window.Wedstrijd[5].gespeeld, 1);
     EXPECT_EQ(window.WedstrijdNummer, 6);
     EXPECT_EQ(window.MoetSaven, 1);
-    EXPECT_EQ(host.invalidations, 1);
+    // The entry's request and the click's own; the toolkit renders them once.
+    EXPECT_EQ(host.invalidations, 2);
 }
 
 TEST_F(EntryResult, ScoreOutsideOneByteIsRefusedAndNothingIsStored) {

@@ -31,8 +31,10 @@ void UpdateCommands(QMenu& menu, TWindow& client) {
             continue;
         TCommandEnabler enabler(action->data().toInt());
         if (client.HandleCommandEnable(enabler)) {
-            action->setCheckable(true);
-            action->setChecked(enabler.GetCheck() != TCommandEnabler::Unchecked);
+            // An item that is off shows no box at all, only the tick while it is on.
+            const bool checked = enabler.GetCheck() != TCommandEnabler::Unchecked;
+            action->setCheckable(checked);
+            action->setChecked(checked);
             action->setEnabled(enabler.IsEnabled());
         } else {
             action->setChecked(false);
