@@ -27,11 +27,19 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Qt warns when XDG_RUNTIME_DIR is unset, as it is under CI and over ssh.
+# Qt warns when XDG_RUNTIME_DIR is unset, as it is under CI and over ssh. A folder
+# made here belongs to the script: remove_runtime_dir, from its exit trap, removes it.
+KORVEL_OWN_RUNTIME_DIR=""
 ensure_runtime_dir() {
     if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "${XDG_RUNTIME_DIR}" ]; then
         XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/korvel-runtime.XXXXXX")
         chmod 700 "$XDG_RUNTIME_DIR"
         export XDG_RUNTIME_DIR
+        KORVEL_OWN_RUNTIME_DIR=$XDG_RUNTIME_DIR
     fi
+}
+remove_runtime_dir() {
+    [ -n "$KORVEL_OWN_RUNTIME_DIR" ] && rm -rf "$KORVEL_OWN_RUNTIME_DIR"
+    KORVEL_OWN_RUNTIME_DIR=""
+    return 0
 }

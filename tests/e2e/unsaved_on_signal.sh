@@ -4,10 +4,14 @@
 # leave korvel.dat as it was and keep the result in korvel.dat.unsaved. Started again,
 # it offers the result back; Yes, Save and Exit put it in korvel.dat. Second: a FIFO
 # named korvel.dat must not hold the start up: the welcome box shows, then the box
-# that says the file cannot be read.
+# that says the file cannot be read. Without Xvfb, xdotool or ImageMagick it ends with
+# status 77, which CTest counts as skipped.
 set -euo pipefail
 
 korvel=${1:?usage: unsaved_on_signal.sh path/to/korvel}
+for tool in Xvfb xdotool import convert; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
 korvel=$(realpath "$korvel")
 work=$(mktemp -d "${TMPDIR:-/tmp}/korvel-e2e-signal.XXXXXX")
 artifacts=${KORVEL_E2E_ARTIFACTS:-$work}
@@ -24,8 +28,9 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
-    import -display "$DISPLAY" -window root "$artifacts/failure.png" 2>/dev/null &&
-        echo "screenshot: $artifacts/failure.png" >&2
+    # Before the X server is up there is nothing to take a picture of.
+    [ -n "${DISPLAY:-}" ] && import -display "$DISPLAY" -window root "$artifacts/failure.png" \
+        2>/dev/null && echo "screenshot: $artifacts/failure.png" >&2
     KEEP=1
     exit 1
 }

@@ -1,7 +1,9 @@
 // Replays the fuzzers' seed corpora through the same checks the fuzz targets run,
 // so that every input that once found a fault keeps being tried by the unit tests
 // under the sanitizers, without running a fuzzer.
-#include "../../fuzz/checks.cpp"
+#include "checks.h"
+
+#include "data/tables.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +25,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path CorpusRoot() { return fs::path(__FILE__).parent_path() / ".." / ".." / "fuzz" / "corpus"; }
+fs::path CorpusRoot() { return KORVEL_CORPUS_DIR; }
 
 std::vector<std::uint8_t> ReadAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
