@@ -1,7 +1,6 @@
 #include "data/draw_window.h"
 
 TDrawWindow::TDrawWindow(TWindow* parent) : TWindow(parent, nullptr), fileOps_(&FileOps::Posix()) {
-    Kleur = TColor::Black;
     Wedstrijd.fill(Game{});
     Ploeg.fill(Team{});
     MoetSaven = 0;

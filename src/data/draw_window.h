@@ -112,7 +112,6 @@ class TDrawWindow : public TWindow {
 
     std::optional<TPen> Pen;
     std::optional<TBrush> Brush;
-    std::int32_t PenSize = 0;
     std::int32_t MoetSaven = 0;
     std::int32_t FirstTime = 1;
     std::int32_t ShowTieBreaker = 0;
@@ -124,7 +123,6 @@ class TDrawWindow : public TWindow {
     std::int32_t WedstrijdNummer = 0;
     std::int32_t SchermType = 0;
     std::int32_t TimeZone = 200;
-    TColor Kleur;
     std::array<Game, kMatches> Wedstrijd{};
     std::array<Team, kTeams> Ploeg{};
 

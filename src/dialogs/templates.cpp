@@ -38,18 +38,14 @@ constexpr DialogControl kTimeZoneControls[] = {
     {2, K::Button, "Cancel", 110, 95, 50, 15},
 };
 
-constexpr DialogTemplate kResult{
-    kResultDialog, "Enter match result", "MS Sans Serif", 8, 6, 15, 194, 119, kResultControls};
-constexpr DialogTemplate kAbout{kAboutDialog, "About Korvel", "MS Sans Serif", 8, 80, 50, 200,
+constexpr DialogTemplate kResult{kResultDialog, "Enter match result", "DejaVu Sans", 9, 6, 15, 194,
+                                 119,           kResultControls};
+constexpr DialogTemplate kAbout{kAboutDialog, "About Korvel", "DejaVu Sans", 9, 80, 50, 200,
                                 120,          kAboutControls};
 constexpr DialogTemplate kTimeZone{
-    kTimeZoneDialog, "Enter your time zone", "MS Sans Serif", 8, 0, 0, 194, 119, kTimeZoneControls};
+    kTimeZoneDialog, "Enter your time zone", "DejaVu Sans", 9, 0, 0, 194, 119, kTimeZoneControls};
 
 } // namespace
-
-const DialogTemplate& ResultTemplate() { return kResult; }
-const DialogTemplate& AboutTemplate() { return kAbout; }
-const DialogTemplate& TimeZoneTemplate() { return kTimeZone; }
 
 const DialogTemplate* FindTemplate(int resId) {
     for (const DialogTemplate* t : {&kResult, &kAbout, &kTimeZone})

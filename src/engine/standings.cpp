@@ -1,8 +1,6 @@
 #include "data/draw_window.h"
 #include "engine/sort_key.h"
 
-#include <utility>
-
 void TDrawWindow::BerekenStand() {
     for (int i = 0; i < 4; ++i) {
         PoelA[i] = i;
@@ -59,16 +57,8 @@ void TDrawWindow::SorteerPoel(TPoel& Poel) {
         punten[i] = SortKey(t.punten, t.voor, t.tegen);
     }
 
-    // Selection sort: the first of several equal largest keys wins, which is what
-    // decides exact ties from the initial team-index order.
-    for (int p = 0; p < 3; ++p) {
-        int b = p;
-        for (int q = p; q < 4; ++q)
-            if (punten[q] > punten[b])
-                b = q;
-        std::swap(punten[p], punten[b]);
-        std::swap(Poel[p], Poel[b]);
-    }
+    // Exact ties keep the initial team-index order.
+    SortByKey(punten, Poel, 4);
 
     auto level = [&](int a, int b) { return Ploeg[Poel[a]].punten == Ploeg[Poel[b]].punten; };
     auto breakTie = [&](int first, int count) {

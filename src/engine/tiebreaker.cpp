@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <string>
-#include <utility>
 
 void TDrawWindow::TieBreaker(int aantal, TPoel& ploegen) {
     std::array<Team, 4> TPloeg{};
@@ -39,14 +38,7 @@ void TDrawWindow::TieBreaker(int aantal, TPoel& ploegen) {
     for (int i = 0; i < aantal; ++i)
         TeamResult[i] = SortKey(TPloeg[i].punten, TPloeg[i].voor, TPloeg[i].tegen);
 
-    for (int p = 0; p < aantal - 1; ++p) {
-        int b = p;
-        for (int q = p; q < aantal; ++q)
-            if (TeamResult[q] > TeamResult[b])
-                b = q;
-        std::swap(TeamResult[p], TeamResult[b]);
-        std::swap(ploegen[p], ploegen[b]);
-    }
+    SortByKey(TeamResult, ploegen, aantal);
 }
 
 void TDrawWindow::ReportTieBreakerMatch(const Game& g) {

@@ -70,9 +70,7 @@ constexpr TGadget TButtonGadget(int glyphId, int commandId) {
 constexpr TGadget TSeparatorGadget(int size) { return {TGadget::Separator, 0, 0, size}; }
 
 // A one-line bar at the bottom that shows hint texts.
-struct TStatusBar {
-    int fontPointSize = 10;
-};
+struct TStatusBar {};
 
 class TControlBar {
   public:
@@ -85,7 +83,6 @@ class TControlBar {
     void SetHintMode(HintMode mode) { hintMode_ = mode; }
     std::span<const TGadget> Gadgets() const { return gadgets_; }
     HintMode GetHintMode() const { return hintMode_; }
-    int fontPointSize = 10;
 
   private:
     std::vector<TGadget> gadgets_;

@@ -11,7 +11,7 @@
 
 class TDialog;
 
-// Message box styles and answers, with the values the program has always used.
+// Message box styles and answers: a button set and an icon, or-ed together.
 inline constexpr unsigned MB_OK = 0x00;
 inline constexpr unsigned MB_OKCANCEL = 0x01;
 inline constexpr unsigned MB_YESNO = 0x04;

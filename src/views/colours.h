@@ -8,8 +8,6 @@
 inline constexpr TColor kOlive{128, 128, 0};
 inline constexpr TColor kGreen{0, 128, 0};
 inline constexpr TColor kDarkYellow{192, 192, 0};
-inline constexpr TColor kLightGrey{192, 192, 192};
-inline constexpr TColor kWhite{255, 255, 255};
 
 // Group A olive, B light red, C light blue, D green: headings, group matches and
 // the teams that came out of a group all wear it.

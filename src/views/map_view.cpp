@@ -40,9 +40,9 @@ void TDrawWindow::PrintIntro() {
         dc.TextOut(label.text.x, label.text.y, stadion[label.stadium]);
     }
 
-    SetPen(kLightGrey, 1);
+    SetPen(TColor::LtGray, 1);
     dc.SelectObject(*Pen);
-    SetBrush(kLightGrey);
+    SetBrush(TColor::LtGray);
     dc.SelectObject(*Brush);
     for (const TRect& frame : kFlagFrames)
         dc.Rectangle(frame.left, frame.top, frame.right, frame.bottom);

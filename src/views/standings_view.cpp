@@ -1,11 +1,11 @@
 #include "data/draw_window.h"
 #include "engine/knockout.h"
 #include "views/colours.h"
-#include "views/goal_text.h"
 #include "views/layout.h"
 #include "views/pictures.h"
+#include "views/team_parts.h"
 
-#include <string>
+#include <initializer_list>
 
 namespace {
 
@@ -52,22 +52,9 @@ void TDrawWindow::PrintStand() {
         const TPoel Poel = *groups[group];
         dc.SetTextColor(kGroupColour[group]);
         dc.TextOut(table.px, table.py, table.heading);
-        dc.SetTextColor(TColor::Black);
-        for (int r = 0; r < 4; ++r) {
-            const int t = Poel[r];
-            const Team& team = Ploeg[t];
-            const int x = table.px;
-            const int y = table.py + kTableRowHeight * (r + 1);
-            dc.TextOut(x, y, landnaam[t]);
-            dc.TextOut(x + 100, y, std::to_string(team.gespeeld));
-            dc.SetTextColor(TColor::Gray);
-            dc.TextOut(x + 120, y, std::to_string(team.gewonnen));
-            dc.TextOut(x + 140, y, std::to_string(team.gelijk));
-            dc.TextOut(x + 160, y, std::to_string(team.verloren));
-            dc.SetTextColor(TColor::Black);
-            dc.TextOut(x + 180, y, std::to_string(team.punten));
-            dc.TextOut(x + 200, y, GoalText(team));
-        }
+        for (int r = 0; r < 4; ++r)
+            PrintTeamRow(dc, table.px, table.py + kTableRowHeight * (r + 1), Poel[r],
+                         Ploeg[Poel[r]], TColor::Black, TColor::Gray);
     }
 
     dc.SetTextColor(TColor::Gray);
@@ -87,7 +74,7 @@ void TDrawWindow::PrintStand() {
     SetBrush(kDarkYellow);
     dc.SelectObject(*Brush);
     dc.Rectangle(200, 308, 450, 348);
-    SetBrush(kWhite);
+    SetBrush(TColor::White);
     dc.SelectObject(*Brush);
     dc.Rectangle(210, 318, 320, 338);
     dc.Rectangle(330, 318, 440, 338);
@@ -113,9 +100,9 @@ void TDrawWindow::PrintWinnaar(int T) {
     if (T < 0 || T >= kTeams)
         return; // only a known team can have won the final
     TClientDC dc(*this);
-    SetPen(kWhite, 1);
+    SetPen(TColor::White, 1);
     dc.SelectObject(*Pen);
-    SetBrush(kWhite);
+    SetBrush(TColor::White);
     dc.SelectObject(*Brush);
     dc.Rectangle(kChampionBox.left, kChampionBox.top, kChampionBox.right, kChampionBox.bottom);
     SetPen(TColor::Black, 1);
@@ -126,10 +113,5 @@ void TDrawWindow::PrintWinnaar(int T) {
     dc.TextOut(350, 170, landnaam[T]);
     dc.CopyBitmap(hUEFACUP, 190, 60);
 
-    SetPen(kLightGrey, 1);
-    dc.SelectObject(*Pen);
-    SetBrush(kLightGrey);
-    dc.SelectObject(*Brush);
-    dc.Rectangle(348, 128, 392, 162);
-    dc.CopyBitmap(hVlag[T], 350, 130);
+    PrintFramedFlag(*this, dc, T, {350, 130});
 }

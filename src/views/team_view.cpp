@@ -1,9 +1,9 @@
 #include "data/draw_window.h"
 #include "views/colours.h"
-#include "views/goal_text.h"
 #include "views/kickoff.h"
 #include "views/layout.h"
 #include "views/pictures.h"
+#include "views/team_parts.h"
 
 #include <string>
 
@@ -37,12 +37,7 @@ void TDrawWindow::PrintTeamInfo() {
     if (T < 0 || T >= kTeams)
         return; // only the team commands set it, always to a team
 
-    SetPen(kLightGrey, 1);
-    dc.SelectObject(*Pen);
-    SetBrush(kLightGrey);
-    dc.SelectObject(*Brush);
-    dc.Rectangle(30, 18, 74, 52);
-    dc.CopyBitmap(hVlag[T], 32, 20);
+    PrintFramedFlag(*this, dc, T, {32, 20});
     if (FormerChampion(T))
         dc.CopyBitmap(hCUPKLEIN, 0, 10);
     dc.TextOut(80, 20, landnaam[T]);
@@ -87,15 +82,8 @@ void TDrawWindow::PrintTeamInfo() {
     y = kTeamTableTop;
     for (int j = 0; j < 4; ++j) {
         const int k = Poel[j];
-        const Team& team = Ploeg[k];
-        dc.SetTextColor(k == T ? TColor::LtRed : TColor::Black);
-        dc.TextOut(kTeamTableLeft, y, landnaam[k]);
-        dc.TextOut(440, y, std::to_string(team.gespeeld));
-        dc.TextOut(460, y, std::to_string(team.gewonnen));
-        dc.TextOut(480, y, std::to_string(team.gelijk));
-        dc.TextOut(500, y, std::to_string(team.verloren));
-        dc.TextOut(520, y, std::to_string(team.punten));
-        dc.TextOut(540, y, GoalText(team));
+        const TColor colour = k == T ? TColor::LtRed : TColor::Black;
+        PrintTeamRow(dc, kTeamTableLeft, y, k, Ploeg[k], colour, colour);
         y += kTableRowHeight;
     }
 

@@ -17,6 +17,7 @@
 #include "dialogs/hit_test.h"
 #include "platform/qt/frame_window.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/utf8.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -84,10 +85,6 @@ const QString kHelpCaption = QStringLiteral("Korvel Help");
 constexpr int kResultDialogId = 300;
 constexpr int kAboutDialogId = 400;
 constexpr int kZoneDialogId = 521;
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string S(const QString& text) { return text.toStdString(); }
 
@@ -548,7 +545,7 @@ void Soak::Settle() {
 
 void Soak::BoxOpening(std::string_view caption, std::string_view text, unsigned style,
                       bool rendering) {
-    const QString title = Q(caption);
+    const QString title = FromUtf8(caption);
     if (title == kTieCaption) {
         // Reports come only while drawing, only when switched on, and only of a
         // played group match with a winner, as the model has it.
@@ -911,7 +908,8 @@ void Soak::AnswerResultDialog(QDialog& dialog) {
         auto* widget = dialog.findChild<QLabel*>(QStringLiteral("control%1").arg(id));
         return widget ? widget->text() : QStringLiteral("(none)");
     };
-    Check(label(304) == Q(landnaam[game.ploeg1]) && label(305) == Q(landnaam[game.ploeg2]),
+    Check(label(304) == FromUtf8(landnaam[game.ploeg1]) &&
+              label(305) == FromUtf8(landnaam[game.ploeg2]),
           "the result dialog shows " + S(label(304)) + " - " + S(label(305)) + " for match " +
               std::to_string(match));
     Check(label(301) == QString::number(game.datum),
@@ -1004,7 +1002,8 @@ void Soak::AnswerAboutDialog(QDialog& dialog) {
     Check(!outcome_.dialogs.empty() && outcome_.dialogs.back().id == kAboutDialogId,
           "the about box opened without the client asking for it");
     auto* version = dialog.findChild<QLabel*>("control401");
-    Check(version && version->text() == Q(kVersionText), "the about box shows the wrong version");
+    Check(version && version->text() == FromUtf8(kVersionText),
+          "the about box shows the wrong version");
     // It has OK only: every way of closing it is fine.
     Closing how = ChooseClosing();
     if (how == Closing::CancelButton)

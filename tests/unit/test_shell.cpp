@@ -170,7 +170,7 @@ TEST_F(ShellClosing, AboutShowsTheVersionWithItsLeadingBlank) {
     ASSERT_TRUE(window.HandleCommand(103));
     ASSERT_EQ(host.dialogs.size(), 1u);
     EXPECT_EQ(host.dialogs[0].resId, 400);
-    EXPECT_EQ(host.dialogs[0].texts[401], " 1.0 (Windows 95)");
+    EXPECT_EQ(host.dialogs[0].texts[401], " 1.0 (Linux)") << "names the system it runs on";
     EXPECT_EQ(host.invalidations, 0);
 }
 

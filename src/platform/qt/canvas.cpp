@@ -1,5 +1,7 @@
 #include "platform/qt/canvas.h"
 
+#include "platform/qt/utf8.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -72,7 +74,7 @@ const QImage& Canvas::TextCell(std::string_view text, QRgb colour) {
         textCells_.clear();
         textCellBytes_ = 0;
     }
-    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString string = FromUtf8(text);
     const QFontMetrics& metrics = font_.metrics;
     QImage cell(std::max(1, metrics.horizontalAdvance(string)), metrics.height(),
                 QImage::Format_RGB32);

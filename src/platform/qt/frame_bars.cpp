@@ -1,6 +1,7 @@
 #include "platform/qt/frame_bars.h"
 
 #include "platform/qt/pictures.h"
+#include "platform/qt/utf8.h"
 
 #include <QAction>
 #include <QIcon>
@@ -12,14 +13,6 @@
 #include <QToolButton>
 
 namespace {
-
-// The button glyphs are drawn at this size; given up front, it lets the icons be
-// decoded when the bar is first painted rather than while it is being built.
-constexpr int kGlyphSize = 20;
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString HintOf(const TDecoratedFrame& frame, int id) { return FromUtf8(frame.Hint(id)); }
 
@@ -158,7 +151,7 @@ void BuildButtonBar(QToolBar& bar, const TDecoratedFrame& frame, QStatusBar& sta
         }
         const QString hint = HintOf(frame, gadget.commandId);
         QIcon glyph;
-        glyph.addFile(PicturePath(gadget.glyphId), QSize(kGlyphSize, kGlyphSize));
+        glyph.addFile(PicturePath(gadget.glyphId), QSize(kButtonGlyphSize, kButtonGlyphSize));
         auto* action = new QAction(glyph, hint, &bar);
         action->setObjectName(QStringLiteral("button%1").arg(gadget.commandId));
         action->setData(gadget.commandId);

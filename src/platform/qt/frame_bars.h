@@ -5,6 +5,11 @@
 #include <map>
 
 class QAction;
+
+// The button glyphs are drawn at this size; given up front, it lets the icons be
+// decoded when the bar is first painted rather than while it is being built.
+inline constexpr int kButtonGlyphSize = 20;
+
 class QMainWindow;
 class QMenuBar;
 class QStatusBar;
@@ -17,6 +22,6 @@ class QToolBar;
 std::map<int, QAction*> BuildMenuBar(QMenuBar& bar, const TDecoratedFrame& frame,
                                      QStatusBar& status);
 
-// The button bar from the frame's control bar: a 20x20 glyph button per command,
+// The button bar from the frame's control bar: a glyph button per command,
 // fixed gaps for the separators.
 void BuildButtonBar(QToolBar& bar, const TDecoratedFrame& frame, QStatusBar& status);

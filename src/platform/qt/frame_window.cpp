@@ -62,7 +62,7 @@ class QtFrameWindow::MainWindow final : public QMainWindow {
             buttons->setObjectName(QStringLiteral("buttonBar"));
             buttons->setMovable(false);
             buttons->setFloatable(false);
-            buttons->setIconSize(QSize(20, 20));
+            buttons->setIconSize(QSize(kButtonGlyphSize, kButtonGlyphSize));
             buttons->toggleViewAction()->setEnabled(false);
             addToolBar(Qt::TopToolBarArea, buttons);
             BuildButtonBar(*buttons, frame, *status);

@@ -5,6 +5,7 @@
 #include "platform/qt/canvas_surface.h"
 #include "platform/qt/help_viewer.h"
 #include "platform/qt/template_dialog.h"
+#include "platform/qt/utf8.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,10 +20,6 @@ namespace {
 
 constexpr int kRefocusDelayMs = 100;
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QMessageBox::Icon BoxIcon(unsigned style) {
     switch (style & MB_ICONMASK) {
     case MB_ICONSTOP:
@@ -31,7 +28,7 @@ QMessageBox::Icon BoxIcon(unsigned style) {
         return QMessageBox::Warning;
     case MB_ICONINFORMATION:
         return QMessageBox::Information;
-    case 0x20:
+    case MB_ICONQUESTION:
         return QMessageBox::Question;
     default:
         return QMessageBox::NoIcon;

@@ -2,6 +2,7 @@
 
 #include "platform/dialog.h"
 #include "platform/qt/pictures.h"
+#include "platform/qt/utf8.h"
 
 #include <QDialog>
 #include <QFont>
@@ -17,22 +18,17 @@
 
 namespace {
 
-// The templates name an 8-point bitmap font of their time; DejaVu Sans one point larger
-// has about its width and height on screen.
+// The font the template names; the sans-serif hint stands in where it is missing.
 QFont DialogFont(const DialogTemplate& dialogTemplate) {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(FromUtf8(dialogTemplate.fontName));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(dialogTemplate.pointSize + 1);
+    font.setPointSize(dialogTemplate.pointSize);
     return font;
 }
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Dialog units: a quarter of the average character width across, an eighth of the
-// character height down. The average is taken over the letters of the alphabet, as
-// dialog units have always been measured, and kept unrounded: the templates' longest
+// character height down. The average is taken over the letters of the alphabet, the
+// usual measure of dialog units, and kept unrounded: the templates' longest
 // labels were sized to their texts, and a rounded-down width would cut them.
 class DialogUnits {
   public:
@@ -77,7 +73,7 @@ TemplateDialog::TemplateDialog(TDialog& dialog, QWidget* parent)
     : QDialog(parent), dialog_(dialog) {
     const DialogTemplate& t = dialog_.Template();
     setObjectName(QStringLiteral("dialog%1").arg(t.resId));
-    setWindowTitle(QString::fromUtf8(t.caption.data(), static_cast<qsizetype>(t.caption.size())));
+    setWindowTitle(FromUtf8(t.caption));
     setFont(DialogFont(t));
     Build();
     dialog_.SetupWindow();
@@ -97,8 +93,7 @@ void TemplateDialog::Build() {
 
     for (const DialogControl& control : t.controls) {
         const QRect geometry = units.Rect(control.x, control.y, control.w, control.h);
-        const QString text =
-            QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
+        const QString text = FromUtf8(control.text);
         const QString name = QStringLiteral("control%1").arg(control.id);
         switch (control.kind) {
         case ControlKind::Static: {

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "data/draw_window.h"
+#include "platform/gdi.h"
+
+// What the standings and the team page both draw of a team.
+
+// A group table's line: name, then played, won, drawn, lost, points and goals at
+// fixed offsets from x. Won, drawn and lost wear `detail`, the rest `main`.
+void PrintTeamRow(TClientDC& dc, int x, int y, int team, const Team& stats, TColor main,
+                  TColor detail);
+
+// A team's flag with its top-left corner at `at`, in a light grey frame two pixels
+// wide. Leaves the window's pen and brush light grey.
+void PrintFramedFlag(TDrawWindow& window, TClientDC& dc, int team, TPoint at);
