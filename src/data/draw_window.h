@@ -61,7 +61,7 @@ class TDrawWindow : public TWindow {
     ReadingGuide Reading() const override;
     std::string PictureName(int resId) const override;
 
-    // Time zones (views/ and dialogs/).
+    // Time zones (dialogs/).
     void CmUtcMin7();
     void CmUtcMin6();
     void CmUtcMin5();

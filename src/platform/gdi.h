@@ -19,7 +19,8 @@ struct TBrush {
 };
 
 // A handle to a picture loaded by resource id. The pixels stay with the toolkit
-// implementation, which converts them once at load time; a handle is a cheap value.
+// implementation, which decodes them when the picture is first drawn; a handle is a
+// cheap value.
 struct TBitmap {
     int resId = 0;
     int width = 0;

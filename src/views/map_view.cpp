@@ -59,8 +59,3 @@ void TDrawWindow::TekenKaart() {
     TClientDC dc(*this);
     dc.CopyBitmap(hUKMap, 195, 50);
 }
-
-void TDrawWindow::TekenLogos() {
-    TClientDC dc(*this);
-    dc.CopyBitmap(hLOGO, 300, 70);
-}

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Targets, ReliabilityCorpus,
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Every point of a large window against the band table. Far down the empty left
-// column, rows 41 to 51 once opened the knock-out matches that those rows hold
+// column, rows 41 to 51 must not open the knock-out matches that those rows hold
 // in the right column.
 TEST(ReliabilityHitTest, EveryPointOfTheWindowSelectsByTheBandTable) {
     int failures = 0;

@@ -13,8 +13,7 @@ namespace picgen {
 
 namespace {
 
-// Colours follow each country's published flag colours, rounded to what a 1990s screen
-// could show anyway.
+// Colours follow each country's published flag colours.
 const QColor kWhite(255, 255, 255);
 const QColor kEnglandRed(206, 17, 36);
 const QColor kSwissRed(218, 41, 28);
