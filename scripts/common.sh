@@ -6,7 +6,7 @@ KORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # What building Korvel needs, and what running it needs on top of the build.
 KORVEL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
                        fonts-dejavu-core)
-KORVEL_TEST_PACKAGES=(googletest libgtest-dev xvfb xauth xdotool x11-utils imagemagick clang-format libbenchmark-dev
+KORVEL_TEST_PACKAGES=(googletest libgtest-dev xvfb xauth xdotool x11-utils x11vnc imagemagick clang-format libbenchmark-dev
                       desktop-file-utils appstream libxml2-utils dpkg-dev groff-base poppler-utils
                       at-spi2-core python3-pyatspi dbus-x11)
 
