@@ -43,3 +43,14 @@ remove_runtime_dir() {
     KORVEL_OWN_RUNTIME_DIR=""
     return 0
 }
+
+# Waits up to $1 seconds for the command in the remaining arguments to succeed.
+wait_for() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
