@@ -3,9 +3,13 @@
 # and one line saying what is wrong; export and text work from the 1996 results and
 # never touch korvel.dat; a file that cannot be written gives status 1 and no file.
 # Checks read "A && B || fail": fail when either part does not hold.
+# Without ImageMagick or poppler-utils it ends with status 77, which CTest counts as skipped.
 # shellcheck disable=SC2015
 set -uo pipefail
 korvel=$(realpath "$1")
+for tool in identify pdftotext; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1

@@ -1,5 +1,7 @@
 #include "platform/qt/painter_target.h"
 
+#include "platform/qt/utf8.h"
+
 #include <QPainter>
 #include <QPen>
 
@@ -17,7 +19,7 @@ void PainterTarget::Fill(const QRect& rect, QRgb colour) {
 void PainterTarget::Text(QPoint topLeft, std::string_view text, QRgb colour) {
     if (text.empty())
         return;
-    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString string = FromUtf8(text);
     const QFontMetrics& metrics = font_.metrics;
     // The cell the canvas would copy: the text's advance wide, a line high, in white.
     painter_.fillRect(QRect(topLeft.x(), topLeft.y(),
