@@ -4,6 +4,7 @@
 #include "platform/qt/drawn_items.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/reading_order.h"
+#include "platform/qt/utf8.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -13,10 +14,6 @@
 #include <vector>
 
 namespace {
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A click at the point, as the mouse gives it, from the event loop once the reader's
 // request has returned: the result dialog is modal and would block the reader.

@@ -1,11 +1,13 @@
 #include "platform/qt/drawn_items.h"
 
+#include "platform/qt/utf8.h"
+
 #include <algorithm>
 
 void DrawnItems::Text(QPoint topLeft, std::string_view text) {
     if (text.empty())
         return;
-    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString string = FromUtf8(text);
     const QRect cell(topLeft, QSize(std::max(1, font_.metrics.horizontalAdvance(string)),
                                     font_.metrics.height()));
     Cover(cell);
