@@ -54,3 +54,15 @@ wait_for() {
         sleep 0.1
     done
 }
+
+# A private X server on a free display number, for Qt's xcb platform: sets DISPLAY and
+# xvfb_pid (the caller ends it); fails when the server does not report its display.
+start_private_x_server() {
+    local display
+    exec 3< <(Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>&1 2>/dev/null)
+    xvfb_pid=$!
+    read -r -t 20 display <&3 || return 1
+    export DISPLAY=":$display"
+    export QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY
+}

@@ -4,6 +4,7 @@
 # and a press on the first one opening the result dialog. Skipped (status 77) where
 # the bus, its Python bindings or the X tools are not installed.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 
 korvel=${1:?usage: screen_reader.sh path/to/korvel}
 korvel=$(realpath "$korvel")
@@ -40,28 +41,14 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
-    import -display "$DISPLAY" -window root "$work/failure.png" 2>/dev/null &&
-        echo "screenshot: $work/failure.png" >&2
+    # Before the X server is up there is nothing to take a picture of.
+    [ -n "${DISPLAY:-}" ] && import -display "$DISPLAY" -window root "$work/failure.png" \
+        2>/dev/null && echo "screenshot: $work/failure.png" >&2
     KEEP=1
     exit 1
 }
 
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.2
-    done
-}
-
-exec 3< <(Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>&1 2>/dev/null)
-xvfb_pid=$!
-read -r -t 20 display <&3 || fail "Xvfb did not start"
-export DISPLAY=":$display"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
+start_private_x_server || fail "Xvfb did not start"
 
 # A private session bus with the accessibility bus beside it; Qt joins it at once.
 eval "$(dbus-launch --sh-syntax)"

@@ -33,13 +33,7 @@ fail() {
     exit 1
 }
 
-# A private X server on a free display number.
-exec 3< <(Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>&1 2>/dev/null)
-xvfb_pid=$!
-read -r -t 20 display <&3 || fail "Xvfb did not start"
-export DISPLAY=":$display"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
+start_private_x_server || fail "Xvfb did not start"
 
 # The visible windows named exactly $2, waiting up to $1 seconds for the first.
 windows_named() { timeout "$1" xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null; }
