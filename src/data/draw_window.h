@@ -44,6 +44,7 @@ class TDrawWindow : public TWindow {
 
     // Painting and the views (views/).
     void Paint(bool erase, const TRect& rect) override;
+    bool PaintAhead(int step) override;
     void SetPen(TColor Kleur, int PenSize);
     void SetBrush(TColor Kleur);
     void CmShowStand();

@@ -9,6 +9,8 @@ TWindow::~TWindow() = default;
 
 void TWindow::Paint(bool, const TRect&) {}
 
+bool TWindow::PaintAhead(int) { return false; }
+
 bool TWindow::CanClose() { return true; }
 
 int TWindow::EndAtOnce() { return 0; }

@@ -109,6 +109,12 @@ class TWindow {
 
     // Draws the whole client area; erase and rect are informational.
     virtual void Paint(bool erase, const TRect& rect);
+    // Draws, in idle time, one more of the pages a later paint may show, so that the
+    // toolkit can prepare what they need (pictures, texts) before they are asked for.
+    // The toolkit calls it with steps 0, 1, 2, ... on a surface that shows nothing,
+    // until it returns false. It must change nothing a later paint depends on and open
+    // no box.
+    virtual bool PaintAhead(int step);
     // Asked before the frame closes by any way other than a quit request.
     virtual bool CanClose();
     // A signal ends the program: whatever would be lost must be kept somewhere

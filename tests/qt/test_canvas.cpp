@@ -10,6 +10,7 @@
 
 #include <QFontInfo>
 #include <QImage>
+#include <QMainWindow>
 
 #include <algorithm>
 #include <functional>
@@ -300,9 +301,12 @@ TEST_F(CanvasTest, MissingPictureGivesNullHandleThatDrawsNothing) {
     EXPECT_EQ(image.copy(0, 0, 640, 480), WhiteImage(640, 480));
 }
 
-TEST_F(CanvasTest, CanvasIsAtLeastTheViewsLayoutSize) {
-    EXPECT_GE(window_.CanvasImage().width(), 640);
-    EXPECT_GE(window_.CanvasImage().height(), 480);
+TEST_F(CanvasTest, CanvasIsTheViewsLayoutSizeWhateverTheWindowsSize) {
+    for (const QSize size : {QSize(300, 200), QSize(1280, 1024), QSize(3000, 2500)}) {
+        window_.Window().resize(size);
+        Render([](TWindow&) {});
+        EXPECT_EQ(window_.CanvasImage().size(), QSize(720, 480));
+    }
     EXPECT_EQ(window_.CanvasImage().format(), QImage::Format_RGB32);
 }
 
@@ -337,6 +341,43 @@ TEST(StandingsCanvas, TreeLinesAndFinalFrameAreWhereTheLayoutPutsThem) {
         SCOPED_TRACE(probe.what);
         EXPECT_EQ(Pixel(image, probe.at), probe.expected)
             << "got " << Describe(Pixel(image, probe.at));
+    }
+}
+
+// The canvas is only as large as the views' layout: whatever a view drew beyond it
+// would be cut off without a word. Drawn with the widest scores, every page keeps its
+// last column and row white.
+TEST(ViewsOnTheCanvas, EveryPageStaysInsideTheCanvas) {
+    TDrawApp app;
+    app.InitMainWindow();
+    auto& client = static_cast<TDrawWindow&>(app.GetMainWindow()->Client());
+    client.FirstTime = 0;
+    for (Game& game : client.Wedstrijd) {
+        game.score1 = 255;
+        game.score2 = 254;
+        game.gespeeld = 1;
+    }
+    QtFrameWindow window(*app.GetMainWindow());
+    struct Page {
+        int view;
+        int team;
+    };
+    std::vector<Page> pages{{0, 0}, {1, 0}, {2, 0}};
+    for (int team = 0; team < kTeams; ++team)
+        pages.push_back({3, team});
+    for (const Page& page : pages) {
+        SCOPED_TRACE("view " + std::to_string(page.view) + ", team " + std::to_string(page.team));
+        client.SchermType = page.view;
+        client.TeamToShow = page.team;
+        client.Invalidate();
+        window.RunPendingRenders();
+        const QImage& image = window.CanvasImage();
+        const QRect edges[] = {QRect(image.width() - 1, 0, 1, image.height()),
+                               QRect(0, image.height() - 1, image.width(), 1)};
+        for (const QRect& edge : edges) {
+            const QImage strip = image.copy(edge);
+            EXPECT_EQ(strip, WhiteImage(edge.width(), edge.height()));
+        }
     }
 }
 

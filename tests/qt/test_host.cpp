@@ -907,6 +907,27 @@ TEST_F(HostTest, BoxesDuringARenderNeitherNestNorRepeatRenders) {
     }
 }
 
+TEST_F(HostTest, ClickOnAMatchAndCancelRenderAndRepaintTheCanvasOnce) {
+    // The canvas draws no focus mark: the focus moving to it with the click, to the
+    // dialog and back when the dialog closes must not repaint the whole canvas each
+    // time. The click asks for one render (and its one repaint), however it ends.
+    Show();
+    Client().CmShowSchema();
+    window_->RunPendingRenders();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_->Window()));
+    QTest::qWait(50);
+    PaintCounter paints(*window_->Canvas());
+    const int renders = window_->RenderCount();
+    ModalScript script;
+    script.Then([](QWidget& dialog) { Button(dialog, IDCANCEL)->click(); });
+    QTest::mouseClick(window_->Canvas(), Qt::LeftButton, {}, QPoint(100, 2 * 15 + 7));
+    ASSERT_TRUE(RunUntil([&] { return script.Done() && !QApplication::activeModalWidget(); }));
+    QTest::qWait(100);
+    EXPECT_EQ(Client().WedstrijdNummer, 2) << "the click reached the match";
+    EXPECT_EQ(window_->RenderCount(), renders + 1);
+    EXPECT_EQ(paints.count, 1);
+}
+
 // ---------------------------------------------------------------- screen readers
 
 class ReaderTest : public HostTest {

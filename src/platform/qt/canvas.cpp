@@ -13,26 +13,9 @@ constexpr QRgb kWhite = 0xffffffff;
 // are drawn afresh. Bounded by bytes, as scores and typed offsets keep making new texts.
 constexpr qsizetype kMaxTextCellBytes = 2 * 1024 * 1024;
 
-QSize AtLeastMinimum(QSize size) {
-    return size.expandedTo(QSize(Canvas::kMinWidth, Canvas::kMinHeight));
-}
-
 } // namespace
 
-Canvas::Canvas(QSize size) : image_(AtLeastMinimum(size), QImage::Format_RGB32) {
-    image_.fill(kWhite);
-}
-
-bool Canvas::Grow(QSize atLeast) {
-    const QSize wanted = AtLeastMinimum(atLeast).expandedTo(image_.size());
-    if (wanted == image_.size())
-        return false;
-    EndPainting();
-    image_ = QImage(wanted, QImage::Format_RGB32);
-    image_.fill(kWhite);
-    drawn_ = QRect();
-    return true;
-}
+Canvas::Canvas(QSize size) : image_(size, QImage::Format_RGB32) { image_.fill(kWhite); }
 
 void Canvas::Clear() {
     if (drawn_.isEmpty())

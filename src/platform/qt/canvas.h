@@ -18,9 +18,14 @@
 // part it has drawn on, so clearing it for the next render costs only that part.
 class Canvas final : public PaintTarget {
   public:
-    // The views are laid out for this area; the canvas is never smaller.
+    // The views are laid out for this area.
     static constexpr int kMinWidth = 640;
     static constexpr int kMinHeight = 480;
+    // All that the views draw, whatever the size of the window: the canvas of the
+    // client window has this size, and the window shows plain white beyond it. The
+    // longest text, a team's qualification on its page, reaches x = 712.
+    static constexpr int kWidth = 720;
+    static constexpr int kHeight = kMinHeight;
 
     explicit Canvas(QSize size);
     Canvas(const Canvas&) = delete;
@@ -29,9 +34,6 @@ class Canvas final : public PaintTarget {
     const QImage& Image() const { return image_; }
     QSize Size() const { return image_.size(); }
 
-    // Makes the canvas at least this large (and never below the minimum). A larger
-    // canvas starts out white: the caller draws it again. Not while painting.
-    bool Grow(QSize atLeast);
     // Back to white, as a render begins.
     void Clear();
     // Ends the painter, so that the picture can be shown or replaced; the next drawing
@@ -41,10 +43,16 @@ class Canvas final : public PaintTarget {
 
     // Drawing, in canvas pixels; whatever falls outside the canvas is dropped.
     void Fill(const QRect& rect, QRgb colour) override;
+    // A text on its opaque white cell, top-left corner of the cell at the point.
     void Text(QPoint topLeft, std::string_view text, QRgb colour) override;
     void Points(std::span<const QPoint> points, QRgb colour) override;
     void Line(QPoint from, QPoint to, QRgb colour, int width) override;
     void Picture(QPoint topLeft, const QImage& picture) override;
+    // Makes the cell of a text ahead of its first drawing.
+    void PrepareText(std::string_view text, QRgb colour) {
+        if (!text.empty())
+            TextCell(text, colour);
+    }
 
   private:
     QPainter& Painter();

@@ -20,20 +20,17 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     const QRect fromCanvas = exposed & image.rect();
     if (!fromCanvas.isEmpty())
         painter.drawImage(fromCanvas.topLeft(), image, fromCanvas);
-    // Beyond the canvas (only while it waits to grow) the window background shows.
+    // The canvas holds all that the views draw; beyond it the window is plain white.
     for (const QRect& rest : QRegion(exposed).subtracted(QRegion(image.rect())))
         painter.fillRect(rest, Qt::white);
+    painter.end();
+    host_.CanvasShown();
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         host_.LeftButtonDown(event->position().toPoint());
     QWidget::mousePressEvent(event);
-}
-
-void CanvasWidget::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    host_.Resized(size());
 }
 
 void CanvasWidget::showEvent(QShowEvent* event) {

@@ -4,8 +4,8 @@
 
 class QtWindowHost;
 
-// The client area on screen. Painting only copies the canvas: uncovering or resizing
-// the window never runs the program's drawing code.
+// The client area on screen. Painting only copies the canvas and whitens the rest:
+// uncovering or resizing the window never runs the program's drawing code.
 class CanvasWidget final : public QWidget {
   public:
     CanvasWidget(QtWindowHost& host, QWidget* parent);
@@ -14,8 +14,10 @@ class CanvasWidget final : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The canvas draws no focus mark: gaining or losing the focus repaints nothing.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
   private:
     QtWindowHost& host_;

@@ -1,5 +1,6 @@
 #include "platform/qt/frame_bars.h"
 
+#include "platform/qt/lazy_icon.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/utf8.h"
 
@@ -150,9 +151,10 @@ void BuildButtonBar(QToolBar& bar, const TDecoratedFrame& frame, QStatusBar& sta
             continue;
         }
         const QString hint = HintOf(frame, gadget.commandId);
-        QIcon glyph;
-        glyph.addFile(PicturePath(gadget.glyphId), QSize(kButtonGlyphSize, kButtonGlyphSize));
-        auto* action = new QAction(glyph, hint, &bar);
+        // Decoded when the bar is first painted, not while it is being built.
+        const IconFile glyph[] = {
+            {PicturePath(gadget.glyphId), QSize(kButtonGlyphSize, kButtonGlyphSize)}};
+        auto* action = new QAction(LazyIcon(glyph), hint, &bar);
         action->setObjectName(QStringLiteral("button%1").arg(gadget.commandId));
         action->setData(gadget.commandId);
         action->setProperty("glyph", gadget.glyphId);

@@ -2,13 +2,12 @@
 
 #include "platform/qt/canvas_widget.h"
 #include "platform/qt/frame_bars.h"
+#include "platform/qt/lazy_icon.h"
 #include "platform/qt/pictures.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
-#include <QGuiApplication>
 #include <QIcon>
 
 #include <QMainWindow>
@@ -16,25 +15,20 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace {
-
-QSize ScreenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize();
-}
 
 QIcon FrameIcon(int iconId) {
     // A window needs no more than 64 pixels; the 256-pixel icon is for launchers,
     // which find it installed, and decoding it would cost every start-up.
-    QIcon icon;
-    const std::pair<QString, int> sizes[] = {{PicturePath(iconId), 32},
-                                             {PicturePath("icon-64"), 64}};
-    for (const auto& [path, size] : sizes)
-        if (QFile::exists(path))
-            icon.addFile(path, QSize(size, size));
-    return icon;
+    std::vector<IconFile> files;
+    for (const std::string& name : {std::to_string(iconId), std::string("icon-64")})
+        if (const QSize size = PictureSize(name); size.isValid())
+            files.push_back({PicturePath(name.c_str()), size});
+    return LazyIcon(files);
 }
 
 } // namespace
@@ -100,7 +94,7 @@ class QtFrameWindow::MainWindow final : public QMainWindow {
 };
 
 QtFrameWindow::QtFrameWindow(TDecoratedFrame& frame)
-    : host_(frame.Client(), ScreenSize()), window_(std::make_unique<MainWindow>(frame, host_)),
+    : host_(frame.Client()), window_(std::make_unique<MainWindow>(frame, host_)),
       shortcuts_(std::make_unique<FrameShortcuts>(*window_, frame, host_)) {
     host_.Attach(window_->Canvas(), window_.get());
 }

@@ -1,9 +1,9 @@
 #include "platform/qt/pictures.h"
 
+#include "picture_sizes.h"
 #include "platform/gdi.h"
 
-#include <QImageReader>
-
+#include <string>
 #include <unordered_map>
 
 QString PicturePath(int resId) { return QStringLiteral(":/pictures/%1.png").arg(resId); }
@@ -41,10 +41,17 @@ const QImage* CachedPicture(int resId) {
     return image.isNull() ? nullptr : &image;
 }
 
+QSize PictureSize(std::string_view name) {
+    for (const PictureSizeEntry& entry : kPictureSizes)
+        if (entry.name == name)
+            return QSize(entry.width, entry.height);
+    return QSize();
+}
+
 TBitmap LoadBitmap(int resId) {
-    // Only the header is read here: a picture is decoded and converted when it is
-    // first drawn, so the start-up pays for the pictures of the first view alone.
-    const QSize size = QImageReader(PicturePath(resId)).size();
+    // Nothing is read here: a picture is decoded and converted when it is first drawn
+    // (or warmed up once the first view is on screen).
+    const QSize size = PictureSize(std::to_string(resId));
     if (!size.isValid())
         return TBitmap{};
     return TBitmap{resId, size.width(), size.height()};

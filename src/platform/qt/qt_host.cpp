@@ -6,6 +6,7 @@
 #include "platform/qt/help_viewer.h"
 #include "platform/qt/template_dialog.h"
 #include "platform/qt/utf8.h"
+#include "platform/qt/warm_surface.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,6 +20,10 @@
 namespace {
 
 constexpr int kRefocusDelayMs = 100;
+// The pages are painted ahead a moment after the first view is on screen, and, while a
+// render or a modal window keeps the program busy, tried again a little later.
+constexpr int kWarmUpDelayMs = 50;
+constexpr int kWarmUpRetryMs = 200;
 
 QMessageBox::Icon BoxIcon(unsigned style) {
     switch (style & MB_ICONMASK) {
@@ -60,8 +65,8 @@ BoxButtons ButtonsOf(unsigned style) {
 
 } // namespace
 
-QtWindowHost::QtWindowHost(TWindow& client, QSize screenSize)
-    : client_(client), canvas_(screenSize) {
+QtWindowHost::QtWindowHost(TWindow& client)
+    : client_(client), canvas_(QSize(Canvas::kWidth, Canvas::kHeight)) {
     client_.SetHost(this);
 }
 
@@ -128,25 +133,10 @@ void QtWindowHost::Render() {
         AnnounceCanvas(widget_);
     }
 
-    if (grownDuringRender_.isValid()) {
-        const QSize wanted = grownDuringRender_;
-        grownDuringRender_ = QSize();
-        if (canvas_.Grow(wanted))
-            pending_ = true;
-    }
     if (widget_)
         widget_->update();
     if (pending_)
         Post();
-}
-
-void QtWindowHost::Resized(QSize size) {
-    if (rendering_) {
-        grownDuringRender_ = grownDuringRender_.expandedTo(size);
-        return;
-    }
-    if (canvas_.Grow(size))
-        Invalidate();
 }
 
 void QtWindowHost::LeftButtonDown(QPoint point) {
@@ -154,7 +144,38 @@ void QtWindowHost::LeftButtonDown(QPoint point) {
 }
 
 std::unique_ptr<Surface> QtWindowHost::OpenClientSurface() {
+    if (warming_)
+        return std::make_unique<WarmSurface>(canvas_);
     return std::make_unique<CanvasSurface>(this, canvas_);
+}
+
+void QtWindowHost::CanvasShown() {
+    if (!warmedUp_ && !warmUpQueued_ && renders_ > 0 && !rendering_ && !pending_)
+        QueueWarmUp(kWarmUpDelayMs);
+}
+
+void QtWindowHost::QueueWarmUp(int delayMs) {
+    if (!widget_)
+        return;
+    warmUpQueued_ = true;
+    QTimer::singleShot(delayMs, widget_, [this] { WarmUpStep(); });
+}
+
+void QtWindowHost::WarmUpStep() {
+    warmUpQueued_ = false;
+    if (warmedUp_ || ending_)
+        return;
+    if (rendering_ || pending_ || openSurfaces_ > 0 || QApplication::activeModalWidget()) {
+        QueueWarmUp(kWarmUpRetryMs);
+        return;
+    }
+    warming_ = true;
+    const bool more = client_.PaintAhead(warmUpStep_++);
+    warming_ = false;
+    if (more)
+        QueueWarmUp(0);
+    else
+        warmedUp_ = true;
 }
 
 void QtWindowHost::SurfaceClosed() {
@@ -208,6 +229,9 @@ int QtWindowHost::MessageBox(std::string_view text, std::string_view caption, un
     if (ending_)
         return buttons.second.button != QMessageBox::NoButton ? buttons.second.answer
                                                               : buttons.first.answer;
+    // A page painted ahead shows nothing, and no box either.
+    if (warming_)
+        return buttons.first.answer;
     ShowPartialCanvas();
     QMessageBox box(BoxIcon(style), FromUtf8(caption), FromUtf8(text), QMessageBox::NoButton,
                     ModalParent());

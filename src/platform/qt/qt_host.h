@@ -20,7 +20,7 @@ class QWidget;
 // behind it. The widget's paint event only copies the canvas.
 class QtWindowHost final : public WindowHost {
   public:
-    QtWindowHost(TWindow& client, QSize screenSize);
+    explicit QtWindowHost(TWindow& client);
     ~QtWindowHost() override;
     QtWindowHost(const QtWindowHost&) = delete;
     QtWindowHost& operator=(const QtWindowHost&) = delete;
@@ -47,8 +47,6 @@ class QtWindowHost final : public WindowHost {
     DrawnItems* Drawn() const { return drawn_.get(); }
     // A reader has asked: records from the next render on, which is requested now.
     void StartReading();
-    // The canvas widget's size changed: a canvas that grows has to be drawn again.
-    void Resized(QSize size);
     void LeftButtonDown(QPoint point);
 
     bool RenderPending() const { return pending_; }
@@ -56,6 +54,10 @@ class QtWindowHost final : public WindowHost {
     int RenderCount() const { return renders_; }
     // Runs the queued render now, if there is one and no render is running.
     void RenderNow();
+    // The canvas widget has been painted: once the first view is on screen the other
+    // pages are painted ahead, a step at a time, whenever the program is idle.
+    void CanvasShown();
+    bool WarmedUp() const { return warmedUp_; }
 
     // Called by the canvas surfaces.
     void SurfaceOpened() { ++openSurfaces_; }
@@ -70,6 +72,8 @@ class QtWindowHost final : public WindowHost {
     // Shows what a render has drawn so far, before a modal window covers the frame.
     void ShowPartialCanvas();
     QWidget* ModalParent() const;
+    void QueueWarmUp(int delayMs);
+    void WarmUpStep();
 
     TWindow& client_;
     Canvas canvas_;
@@ -80,8 +84,11 @@ class QtWindowHost final : public WindowHost {
     bool posted_ = false;  // a render call is waiting in the event queue
     bool rendering_ = false;
     bool ending_ = false;
-    QSize grownDuringRender_;
     int renders_ = 0;
     int openSurfaces_ = 0;
     std::unique_ptr<DrawnItems> drawn_;
+    bool warming_ = false;      // a page is being painted ahead
+    bool warmUpQueued_ = false; // its next step is waiting for the event loop
+    bool warmedUp_ = false;
+    int warmUpStep_ = 0;
 };

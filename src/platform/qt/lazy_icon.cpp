@@ -1,0 +1,79 @@
+#include "platform/qt/lazy_icon.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+class LazyIconEngine final : public QIconEngine {
+  public:
+    explicit LazyIconEngine(std::vector<IconFile> files) : files_(std::move(files)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Decoded().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Decoded().pixmap(size, mode, state);
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return Decoded().pixmap(size, scale, mode, state);
+    }
+
+    // The largest of the files' sizes that fits, scaled down when none does: what the
+    // decoded icon would answer, known without decoding.
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        QSize best;
+        for (const IconFile& file : files_)
+            if (file.size.width() <= size.width() && file.size.height() <= size.height() &&
+                file.size.width() > best.width())
+                best = file.size;
+        if (best.isValid())
+            return best;
+        QSize smallest = files_.empty() ? QSize() : files_.front().size;
+        for (const IconFile& file : files_)
+            if (file.size.width() < smallest.width())
+                smallest = file.size;
+        return smallest.scaled(size, Qt::KeepAspectRatio);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const IconFile& file : files_)
+            sizes.append(file.size);
+        return sizes;
+    }
+
+    bool isNull() override { return files_.empty(); }
+    QString key() const override { return QStringLiteral("LazyIconEngine"); }
+    QIconEngine* clone() const override { return new LazyIconEngine(*this); }
+
+  private:
+    // The icon as QIcon itself would hold it, so that every mode (disabled, active,
+    // selected) is derived from the pixels exactly as for any other icon.
+    const QIcon& Decoded() {
+        if (!decoded_) {
+            decoded_.emplace();
+            for (const IconFile& file : files_)
+                decoded_->addPixmap(QPixmap(file.path));
+        }
+        return *decoded_;
+    }
+
+    std::vector<IconFile> files_;
+    std::optional<QIcon> decoded_;
+};
+
+} // namespace
+
+QIcon LazyIcon(std::span<const IconFile> files) {
+    // QIcon takes ownership of its engine.
+    return QIcon(new LazyIconEngine(std::vector<IconFile>(files.begin(), files.end())));
+}
