@@ -25,29 +25,35 @@ void TDrawWindow::Paint(bool, const TRect&) {
 
 bool TDrawWindow::PaintAhead(int step) {
     // The standings, the schedule, the map, then each team's page.
-    constexpr int kViews = 3;
+    constexpr int kViews = kTeamView;
     if (step < 0 || step >= kViews + kTeams || FirstTime != 0)
         return false;
-    // What the views draw with or choose by, put back as it was; the standings they
-    // compute come out the same from the same results.
+    // Everything a paint sets is put back as it was: what the views draw with or choose
+    // by, and the standings and knock-out pairings they compute, which a view shown now
+    // may not have computed yet from the latest results.
+    const auto games = Wedstrijd;
+    const auto teams = Ploeg;
+    const std::array<TPoel, 4> groups{PoelA, PoelB, PoelC, PoelD};
     const auto screen = SchermType;
     const auto team = TeamToShow;
     const auto reports = ShowTieBreaker;
     const auto pen = Pen;
     const auto brush = Brush;
-    const auto penSize = PenSize;
-    const auto colour = Kleur;
-    SchermType = step < kViews ? step : 3;
+    SchermType = step < kViews ? step : kTeamView;
     TeamToShow = step < kViews ? team : step - kViews;
     ShowTieBreaker = 0; // no box
     Paint(true, TRect{});
+    Wedstrijd = games;
+    Ploeg = teams;
+    PoelA = groups[0];
+    PoelB = groups[1];
+    PoelC = groups[2];
+    PoelD = groups[3];
     SchermType = screen;
     TeamToShow = team;
     ShowTieBreaker = reports;
     Pen = pen;
     Brush = brush;
-    PenSize = penSize;
-    Kleur = colour;
     return step + 1 < kViews + kTeams;
 }
 
