@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The command line as a user meets it, with no display: every usage error gives status 2
 # and one line saying what is wrong; export and text work from the 1996 results and
 # never touch korvel.dat; a file that cannot be written gives status 1 and no file.
@@ -71,7 +72,7 @@ run --version
 
 # arguments | file | what it must carry
 exports=(
-    "--export standings s.png|s.png|640x480"
+    "--export standings s.png|s.png|720x480"
     "--export team:England t.svg|t.svg|>England</text>"
     "--export team:croatia c.svg|c.svg|>Croatia</text>"
     "--time-zone -700 --export schedule z.svg|z.svg|>700</text>"

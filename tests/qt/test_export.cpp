@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Export and print draw the views through the window's own paint: a PNG is exactly the
 // window's canvas, SVG and PDF keep the team names as text, nothing stops to ask, and
 // the frame's keys reach their handlers without adding anything to the menus.
@@ -56,7 +57,7 @@ struct ViewCase {
 
 constexpr ViewCase kViews[] = {
     {"standings", 0, 0},    {"schedule", 1, 0},      {"map", 2, 0},
-    {"team England", 3, 0}, {"team Croatia", 3, 15},
+    {"team England", 3, 0}, {"team Croatia", 3, 15}, {"team France", 3, 7},
 };
 
 // Every text element of an SVG drawing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/qt/paint_target.h"
@@ -18,14 +19,11 @@
 // part it has drawn on, so clearing it for the next render costs only that part.
 class Canvas final : public PaintTarget {
   public:
-    // The views are laid out for this area.
-    static constexpr int kMinWidth = 640;
-    static constexpr int kMinHeight = 480;
     // All that the views draw, whatever the size of the window: the canvas of the
     // client window has this size, and the window shows plain white beyond it. The
     // longest text, a team's qualification on its page, reaches x = 712.
     static constexpr int kWidth = 720;
-    static constexpr int kHeight = kMinHeight;
+    static constexpr int kHeight = 480;
 
     explicit Canvas(QSize size);
     Canvas(const Canvas&) = delete;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/view_export.h"
 
 #include "platform/qt/canvas.h"
@@ -104,7 +105,8 @@ std::optional<ExportFormat> ExportFormatOf(const QString& path) {
     return std::nullopt;
 }
 
-QSize ViewArea() { return QSize(Canvas::kMinWidth, Canvas::kMinHeight); }
+// The window's whole canvas: a team's page writes its qualification line past x = 640.
+QSize ViewArea() { return QSize(Canvas::kWidth, Canvas::kHeight); }
 
 QImage RenderView(TWindow& window) {
     Canvas canvas(ViewArea());
