@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A click on a match line of the schedule until the result dialog is up, as a user
 // enters a score: the hit test, the dialog built from its template and shown. Timed
 // from the mouse press to the moment the dialog's Show event reaches it, and apart

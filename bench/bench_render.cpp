@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full render of each view into the canvas: what every repaint request costs once
 // the frame is up. The copy to the screen is measured apart: it happens in the
 // widget's paint event, later, and does not depend on the view.

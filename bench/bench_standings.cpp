@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standings computation alone: every view but the map runs it on every render.
 #include "tournaments.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first render of every page in a frame just built, as a user meets it: the frame
 // shown with the 1996 results, left alone until it has painted its pages ahead in idle
 // time, then each page (the standings, the schedule, the map, the sixteen team pages)

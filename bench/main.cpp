@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-process benchmarks run in one QApplication, headless unless a platform is
 // chosen, in an empty working directory: nothing reads or writes a real results file.
 #include "platform/qt/pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a Qt Widgets program of Korvel's shape costs to start: a main window with a
 // menu bar, a 24-button tool bar and a status bar, whose client area paints about 150
 // short texts in the views' font. Korvel's start-up is measured against it, in the same

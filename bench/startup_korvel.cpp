@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Korvel started as a user starts it, for timing the whole process: the program's own
 // main, followed from outside its code by an event filter that Qt installs as the
 // application object is made. It answers the welcome box once the box has been drawn,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One libFuzzer target per check; KORVEL_FUZZ_TARGET names which.
 #include "checks.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A command's id is also the id of its button glyph and of its status-bar hint.

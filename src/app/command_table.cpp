@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_ids.h"
 #include "data/draw_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/draw_app.h"
 
 #include "app/command_ids.h"

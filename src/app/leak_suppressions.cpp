@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into every program of the sanitizer build. LeakSanitizer reads these
 // suppressions at start-up: allocations that system libraries keep until the
 // process ends are theirs, not ours, and would otherwise turn a clean exit into

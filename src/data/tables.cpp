@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/tables.h"
 
 const std::array<std::string_view, kTeams + 1> landnaam = {

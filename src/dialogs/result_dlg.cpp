@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/result_dlg.h"
 
 #include "dialogs/number_text.h"

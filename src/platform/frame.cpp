@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/frame.h"
 
 TDecoratedFrame::TDecoratedFrame(TWindow*, std::string_view title, std::unique_ptr<TWindow> client,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/kickoff.h"
 
 std::string KickOffText(std::int32_t tijd, std::int32_t timeZone) {

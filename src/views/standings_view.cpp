@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/draw_window.h"
 #include "engine/knockout.h"
 #include "views/colours.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a real X server, driven by keyboard and mouse as a user
 # would: close the welcome box, open the schedule, click the first match, enter
 # 2-1, save, leave. Then the results file must hold exactly those 93 bytes and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/run without a display, three at once: each shows Korvel on its own VNC port
 # on the loopback address (a taken one is skipped, and the port used is printed). TERM,
 # INT and HUP sent to a script end its Korvel, X server and VNC server within 3 s,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader finds in the running program over the accessibility bus.
 
 Reads the canvas of the standings, switches to the schedule through the Show menu,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a real accessibility bus, as a screen reader meets it: the
 # standings with the 1996 results read aloud, the schedule's match lines as buttons,
 # and a press on the first one opening the result dialog. Skipped (status 77) where

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a real X server, ended the hard ways. First: enter 2-1 for the
 # first match, leave it unsaved and send SIGTERM; the program must end with status 1,
 # leave korvel.dat as it was and keep the result in korvel.dat.unsaved. Started again,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end scripts: the program under a private X server, driven by
 # keyboard and mouse through xdotool, waiting for windows and focus rather than for
 # fixed times. Without Xvfb, xdotool or ImageMagick the script ends with status 77,

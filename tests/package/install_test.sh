@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package the way a user would, into a fresh Debian 12 root
 # made by debootstrap, with apt resolving its dependencies from the mirror; then
 # starts the installed program from its desktop entry in an empty directory, as an

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Quick checks of the files that desktops, software centres, man and dpkg read, on
 # the source tree: no build, no root file system. Run by CTest; the slow test that
 # installs the package into a fresh Debian 12 is install_test.sh beside this file.

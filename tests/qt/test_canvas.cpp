@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas surface's pixels: half-open lines and rectangles, opaque text cells, 1:1
 // pictures, the default state of each surface, and the standings as the user sees them.
 #include "app/draw_app.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame built from the program's description: menu tree, accelerator, status-bar
 // hints, check marks and the button bar.
 #include "app/command_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt host of the client window: message boxes, template dialogs, the help viewer,
 // the ways the program ends, and the render loop. Every modal window is answered by a
 // script; the test main's watchdog closes anything a failing test leaves open.

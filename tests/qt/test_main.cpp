@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt tests run headless in a QApplication of their own, each in an empty working
 // directory, under a watchdog: a modal window that nobody answers fails the test
 // instead of hanging it.

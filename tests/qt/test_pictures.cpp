@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed pictures: the program copies them pixel for pixel at fixed positions, so
 // a wrong size, a transparent pixel or a city dot off its city shows up on screen.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills a saving process at random moments and checks what it leaves behind.
 //
 //   korvel_crash_consistency [--kills N] [--seed S]

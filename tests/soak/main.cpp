@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvel_soak [--seed S] [--actions N] [--sample-at K] [--memory-bound-mib M]
 //             [--verbose]
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak: the real frame, driven at random for a long time, with every rule about
 // painting, modal windows and the program's state checked after every action.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quarter-finals, semi-finals and the final filled by BerekenStand.
 
 #include "support/fixture.h"

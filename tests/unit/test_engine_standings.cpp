@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Group tables and group order computed by BerekenStand from the entered results.
 
 #include "support/fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Teams level on points ordered by their mutual matches, and the reports of the
 // matches that decided it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays the fuzzers' seed corpora through the same checks the fuzz targets run,
 // so that every input that once found a fault keeps being tried by the unit tests
 // under the sanitizers, without running a fuzzer.

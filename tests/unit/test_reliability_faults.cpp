@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving when the file system fails: every step of a save fails in turn through
 // the window's file operations. A failed save must say so, keep the results marked
 // unsaved, leave the previous file exactly as it was and leave no temporary file

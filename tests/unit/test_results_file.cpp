@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvel.dat: saving, loading on the first paint, and the welcome message.
 
 #include "support/fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save that the file system itself stands in the way of must keep the previous
 // korvel.dat, report the failure and leave the results marked unsaved.
 

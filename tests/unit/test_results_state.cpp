@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tournament state of the main window: construction, the reset to the fixed
 // schedule, and the clear-all command.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A classic 32-panel football: the faces of a truncated icosahedron blown up onto a
 // sphere and seen from the front, so the seams curve the way they do on a real ball.
 #include "picgen.h"

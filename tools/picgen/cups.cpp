@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The silver cup (full size and small) and the tournament emblem. Both are our own
 // designs; the cup is drawn once in a 115 x 190 design space and scaled for the small one.
 #include "picgen.h"

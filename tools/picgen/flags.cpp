@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flags as flown in 1996, drawn for any box size so that the 40 x 30 pictures and the
 // small button flags share one design. Stripes and crosses land on whole pixels so their
 // edges stay sharp; only curves and diagonals are antialiased.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool bar's command glyphs (20 x 20, opaque on the button face) and the program icon.
 #include "picgen.h"
 

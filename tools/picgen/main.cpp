@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // picgen: draws every picture Korvel loads and writes them as PNG files named after their
 // resource ids. Run through scripts/pictures; the output must not change between runs.
 #include "picgen.h"

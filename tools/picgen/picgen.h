@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared declarations of the picture generator. Every picture is drawn from code so that
 // the committed PNG files can be rebuilt byte for byte (scripts/pictures --check).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The contact sheet: every picture at four times its size, pixels kept square, with its
 // file name underneath, so a reviewer sees all of them at once.
 #include "picgen.h"

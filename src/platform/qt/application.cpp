@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/frame.h"
 #include "platform/qt/ending.h"
 #include "platform/qt/frame_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/canvas.h"
 
 #include "platform/qt/utf8.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/export.h"
 #include "platform/qt/runtime_dir.h"
 #include "platform/qt/view_export.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/frame_window.h"
 
 #include "platform/qt/canvas_widget.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a C++ header with the size of every picture compiled into the program, read
 # from the PNG files' headers when the program is built, so that the program itself
 # never opens a picture to learn its size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/reading_order.h"
 
 #include "platform/qt/drawn_items.h"
