@@ -70,11 +70,11 @@ std::string ParserProblem(QString text) {
 // The view (the window's SchermType) of "standings", "schedule" or "map".
 std::optional<int> ViewNamed(const QString& name) {
     if (name == QLatin1String("standings"))
-        return 0;
+        return kStandingsView;
     if (name == QLatin1String("schedule"))
-        return 1;
+        return kScheduleView;
     if (name == QLatin1String("map"))
-        return 2;
+        return kMapView;
     return std::nullopt;
 }
 
@@ -174,7 +174,7 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
             if (!team)
                 return Usage("unknown team '" + Local(name.mid(5)) +
                              "': give its name as shown, such as Czech Rep., or its number 0-15");
-            window.SchermType = 3;
+            window.SchermType = kTeamView;
             window.TeamToShow = *team;
         } else if (const std::optional<int> view = ViewNamed(name)) {
             window.SchermType = *view;
