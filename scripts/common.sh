@@ -57,7 +57,8 @@ wait_for() {
 }
 
 # A private X server on a free display number, for Qt's xcb platform: sets DISPLAY and
-# xvfb_pid (the caller ends it); fails when the server does not report its display.
+# xvfb_pid (the caller ends it with stop_private_x_server); fails when the server does
+# not report its display or does not answer on it.
 start_private_x_server() {
     local display
     exec 3< <(Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>&1 2>/dev/null)
@@ -66,4 +67,17 @@ start_private_x_server() {
     export DISPLAY=":$display"
     export QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
+    # A client may only start once the server takes connections on that display.
+    if command -v xdpyinfo >/dev/null; then
+        wait_for 10 xdpyinfo || return 1
+    fi
+}
+
+# Ends the private X server and waits until it is gone, so that the display number
+# and its sockets are free again before the next server may take them.
+stop_private_x_server() {
+    [ -n "${xvfb_pid:-}" ] || return 0
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait_for 5 eval '! kill -0 "$xvfb_pid"' || kill -KILL "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
 }

@@ -33,7 +33,7 @@ cleanup() {
     [ -n "$korvel_pid" ] && kill "$korvel_pid" 2>/dev/null || true
     [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
     [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_private_x_server
     wait 2>/dev/null || true
     [ "${KEEP:-0}" != 1 ] && rm -rf "$work"
     return 0

@@ -18,7 +18,7 @@ xvfb_pid="" korvel_pid="" frame="" status=0
 
 cleanup() {
     [ -n "$korvel_pid" ] && kill -KILL "$korvel_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_private_x_server
     wait 2>/dev/null || true
     [ "$artifacts" = "$work" ] && [ "${KEEP:-0}" != 1 ] && rm -rf "$work"
     return 0
