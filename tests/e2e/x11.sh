@@ -18,6 +18,8 @@ xvfb_pid="" korvel_pid="" frame="" status=0
 
 cleanup() {
     [ -n "$korvel_pid" ] && kill -KILL "$korvel_pid" 2>/dev/null || true
+    # What a script started beside the X server (a bus, say) ends before it.
+    if declare -F x11_extra_cleanup >/dev/null; then x11_extra_cleanup; fi
     stop_private_x_server
     wait 2>/dev/null || true
     [ "$artifacts" = "$work" ] && [ "${KEEP:-0}" != 1 ] && rm -rf "$work"
