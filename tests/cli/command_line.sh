@@ -119,6 +119,17 @@ mkdir taken.png
 run --export standings taken.png
 [ "$status" = 1 ] || fail "a folder in the way: status $status"
 
+# The program without its module: SVG is refused with the reason and leaves no file, and
+# PNG and PDF, which need no module, are still written.
+mkdir alone && cp "$korvel" alone/korvel
+(cd alone && ./korvel --export map m.svg >/dev/null 2>../err.txt)
+status=$?
+[ "$status" = 1 ] && grep -qF "korvel-print.so was not found" err.txt && [ ! -e alone/m.svg ] ||
+    fail "SVG without the module: $status $(cat err.txt)"
+(cd alone && ./korvel --export map m.png && ./korvel --export map m.pdf) 2>err.txt &&
+    [ -s alone/m.png ] && [ -s alone/m.pdf ] || fail "PNG and PDF without the module: $(cat err.txt)"
+rm -r alone
+
 cmp -s korvel.dat korvel.dat.before || fail "korvel.dat changed"
 for left in * .[!.]*; do
     case "$left" in

@@ -176,6 +176,7 @@ pass "apt-get install ./$(basename "$deb") resolved its dependencies from the mi
 # Every file where desktops, man and the program itself look for it.
 expected=(
     /usr/bin/korvel
+    /usr/lib/korvel/korvel-print.so
     /usr/share/korvel/korvel.hlp
     /usr/share/korvel/README.TXT
     /usr/share/applications/nl.korvel.Korvel.desktop
@@ -191,11 +192,16 @@ done
 gzip -t "$target/usr/share/man/man6/korvel.6.gz" || fail "the man page is not a valid gzip file"
 pass "installed: ${expected[*]}"
 
-missing=$(in_target ldd /usr/bin/korvel | grep 'not found' || true)
+missing=$(in_target ldd /usr/bin/korvel /usr/lib/korvel/korvel-print.so | grep 'not found' || true)
 [ -z "$missing" ] || fail "libraries not found: $missing"
 [ -n "$(find "$target/usr/lib" -path '*qt6/plugins/platforms/libqxcb.so' -print -quit)" ] ||
     fail "Qt's X11 platform plugin is not installed"
 pass "every library the program needs is there, and Qt's X11 platform plugin"
+
+# SVG export goes through the module, which the installed program finds from its place.
+in_target sh -c 'cd /tmp && korvel --export map m.svg && grep -q "</svg>" m.svg && rm m.svg' ||
+    fail "the installed program does not write SVG"
+pass "the installed program finds its module and writes SVG"
 
 desktop="$target/usr/share/applications/nl.korvel.Korvel.desktop"
 metainfo="$target/usr/share/metainfo/nl.korvel.Korvel.metainfo.xml"

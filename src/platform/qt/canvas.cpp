@@ -47,36 +47,69 @@ void Canvas::Fill(const QRect& rect, QRgb colour) {
     Touch(clipped);
 }
 
-const QImage& Canvas::TextCell(std::string_view text, QRgb colour) {
+const QImage* Canvas::FindTextCell(std::string_view text, QRgb colour) {
     key_.resize(sizeof colour);
     std::memcpy(key_.data(), &colour, sizeof colour);
     key_.append(text);
-    if (auto found = textCells_.find(key_); found != textCells_.end())
-        return found->second;
+    const auto found = textCells_.find(key_);
+    return found == textCells_.end() ? nullptr : &found->second;
+}
 
+// Under the key FindTextCell made last.
+const QImage& Canvas::KeepTextCell(QImage cell) {
     if (textCellBytes_ >= kMaxTextCellBytes) {
         textCells_.clear();
         textCellBytes_ = 0;
     }
-    const QString string = FromUtf8(text);
+    textCellBytes_ += cell.sizeInBytes();
+    return textCells_.insert_or_assign(key_, std::move(cell)).first->second;
+}
+
+QRect Canvas::CellRect(QPoint topLeft, const QString& text) const {
     const QFontMetrics& metrics = font_.metrics;
-    QImage cell(std::max(1, metrics.horizontalAdvance(string)), metrics.height(),
-                QImage::Format_RGB32);
+    return QRect(topLeft, QSize(std::max(1, metrics.horizontalAdvance(text)), metrics.height()));
+}
+
+const QImage& Canvas::TextCell(std::string_view text, QRgb colour) {
+    if (const QImage* cell = FindTextCell(text, colour))
+        return *cell;
+    const QString string = FromUtf8(text);
+    QImage cell(CellRect(QPoint(), string).size(), QImage::Format_RGB32);
     cell.fill(kWhite);
     {
         QPainter painter(&cell);
         painter.setFont(font_.font);
         painter.setPen(QColor(colour));
-        painter.drawText(QPoint(0, metrics.ascent()), string);
+        painter.drawText(QPoint(0, font_.metrics.ascent()), string);
     }
-    textCellBytes_ += cell.sizeInBytes();
-    return textCells_.emplace(key_, std::move(cell)).first->second;
+    return KeepTextCell(std::move(cell));
 }
 
 void Canvas::Text(QPoint topLeft, std::string_view text, QRgb colour) {
     if (text.empty())
         return;
-    Picture(topLeft, TextCell(text, colour));
+    if (const QImage* cell = FindTextCell(text, colour)) {
+        Picture(topLeft, *cell);
+        return;
+    }
+    const QString string = FromUtf8(text);
+    const QRect rect = CellRect(topLeft, string);
+    if (!image_.rect().contains(rect)) {
+        Picture(topLeft, TextCell(text, colour));
+        return;
+    }
+    // A new text is drawn where it stands, on its white cell and clipped to it, and the
+    // cell is kept from there: the same pixels as a cell drawn apart, without a painter
+    // of its own for each of the hundreds of texts of a first render.
+    QPainter& painter = Painter();
+    painter.fillRect(rect, QColor(kWhite));
+    painter.setClipRect(rect);
+    painter.setFont(font_.font);
+    painter.setPen(QColor(colour));
+    painter.drawText(QPoint(rect.left(), rect.top() + font_.metrics.ascent()), string);
+    painter.setClipping(false);
+    Touch(rect);
+    KeepTextCell(image_.copy(rect));
 }
 
 void Canvas::Points(std::span<const QPoint> points, QRgb colour) {

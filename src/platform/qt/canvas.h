@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QString>
 
 #include <span>
 #include <string>
@@ -56,6 +57,9 @@ class Canvas final : public PaintTarget {
     QPainter& Painter();
     void Touch(const QRect& rect) { drawn_ |= rect; }
     const QImage& TextCell(std::string_view text, QRgb colour);
+    const QImage* FindTextCell(std::string_view text, QRgb colour);
+    const QImage& KeepTextCell(QImage cell);
+    QRect CellRect(QPoint topLeft, const QString& text) const;
 
     QImage image_;
     QPainter painter_;

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/frame_shortcuts.h"
 
+#include "platform/qt/print_module.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/view_export.h"
 
 #include <QFileDialog>
 #include <QKeySequence>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QShortcut>
 #include <QStringList>
 
@@ -63,23 +62,11 @@ void FrameShortcuts::Report(const QString& text, const char* caption) {
 void FrameShortcuts::Print() {
     if (!ViewDrawn())
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Korvel"));
-    printer.setCreator(QStringLiteral("Korvel"));
-    if (!AskPrinter(printer))
-        return;
-    if (!PrintView(client_, printer))
-        Report(QStringLiteral("The view could not be printed."), "Print");
-}
-
-bool FrameShortcuts::AskPrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, &frame_);
-    dialog.setWindowTitle(QStringLiteral("Print the view"));
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
+    QString reason = QStringLiteral("the printer failed");
+    const PrintOutcome outcome = PrintView(client_, &frame_, reason);
     host_.ReactivateAfterModal();
-    return accepted;
+    if (outcome == PrintOutcome::Failed)
+        Report(QStringLiteral("The view could not be printed:\n%1").arg(reason), "Print");
 }
 
 void FrameShortcuts::Export() {

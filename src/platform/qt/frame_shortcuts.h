@@ -5,7 +5,6 @@
 
 #include <QString>
 
-class QPrinter;
 class QWidget;
 class QtWindowHost;
 
@@ -19,7 +18,6 @@ class FrameShortcuts {
   private:
     void Print();
     void Export();
-    bool AskPrinter(QPrinter& printer);
     QString AskFile();
     // Before the first render has run the client has not started up: nothing to show.
     bool ViewDrawn() const;

@@ -4,6 +4,7 @@
 #include "platform/qt/canvas.h"
 #include "platform/qt/canvas_surface.h"
 #include "platform/qt/painter_target.h"
+#include "platform/qt/print_module.h"
 #include "platform/window.h"
 
 #include <QFileInfo>
@@ -11,9 +12,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <algorithm>
 
@@ -63,20 +62,16 @@ QString Title(const QString& path) {
     return QStringLiteral("Korvel: %1").arg(QFileInfo(path).completeBaseName());
 }
 
-bool WriteSvg(TWindow& window, QSaveFile& file) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    // At 96 dots per inch a view pixel is a CSS pixel: the drawing opens at its own size.
-    svg.setResolution(96);
-    svg.setSize(ViewArea());
-    svg.setViewBox(QRect(QPoint(0, 0), ViewArea()));
-    svg.setTitle(Title(file.fileName()));
-    svg.setDescription(QString::fromLatin1(kCreator));
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    PaintView(window, painter, ViewArea());
-    return painter.end();
+void PaintWindow(void* window, QPainter& painter, QSizeF area) {
+    PaintView(*static_cast<TWindow*>(window), painter, area);
+}
+
+ViewPainter PainterOf(TWindow& window) { return ViewPainter{&window, PaintWindow}; }
+
+bool WriteSvg(TWindow& window, QSaveFile& file, QString& reason) {
+    const PrintModule* module = LoadPrintModule(&reason);
+    return module && module->writeSvg(file, ViewArea(), Title(file.fileName()),
+                                      QString::fromLatin1(kCreator), PainterOf(window));
 }
 
 bool WritePdf(TWindow& window, QSaveFile& file) {
@@ -135,21 +130,21 @@ QString ExportView(TWindow& window, const QString& path, ExportFormat format) {
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     bool drawn = false;
+    QString unwritten = QStringLiteral("the picture could not be written");
     switch (format) {
     case ExportFormat::Png:
         drawn = RenderView(window).save(&file, "PNG");
         break;
     case ExportFormat::Svg:
-        drawn = WriteSvg(window, file);
+        drawn = WriteSvg(window, file, unwritten);
         break;
     case ExportFormat::Pdf:
         drawn = WritePdf(window, file);
         break;
     }
     if (file.error() != QFileDevice::NoError || !drawn) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("the picture could not be written");
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : unwritten;
         file.cancelWriting();
         return reason;
     }
@@ -158,10 +153,9 @@ QString ExportView(TWindow& window, const QString& path, ExportFormat format) {
     return {};
 }
 
-bool PrintView(TWindow& window, QPrinter& printer) {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    PaintView(window, painter, printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    return painter.end();
+PrintOutcome PrintView(TWindow& window, QWidget* parent, QString& reason) {
+    const PrintModule* module = LoadPrintModule(&reason);
+    if (!module)
+        return PrintOutcome::Failed;
+    return module->print(parent, QString::fromLatin1(kCreator), PainterOf(window));
 }

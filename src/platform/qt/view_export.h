@@ -8,8 +8,9 @@
 #include <optional>
 
 class QPainter;
-class QPrinter;
+class QWidget;
 class TWindow;
+enum class PrintOutcome;
 
 enum class ExportFormat {
     Png,
@@ -36,5 +37,6 @@ void PaintView(TWindow& window, QPainter& painter, QSizeF area);
 // Writes the current view to a file in one step: a failure leaves no file behind and
 // the previous file, if any, untouched. Returns an empty text, or what went wrong.
 QString ExportView(TWindow& window, const QString& path, ExportFormat format);
-// Prints the current view on one page, fitted to it; false when the printer failed.
-bool PrintView(TWindow& window, QPrinter& printer);
+// Asks for a printer with Qt's print dialog over parent and prints the current view on
+// one landscape page, fitted to it. On failure, reason says what went wrong.
+PrintOutcome PrintView(TWindow& window, QWidget* parent, QString& reason);
