@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -25,7 +24,6 @@ namespace {
 
 constexpr int kGiveUpMs = 20000;
 constexpr int kGaveUpStatus = 3;
-constexpr int kNoPicturesStatus = 4;
 
 const auto kLoaded = std::chrono::steady_clock::now();
 const bool kTrace = std::getenv("KORVEL_STARTUP_TRACE") != nullptr;
@@ -128,11 +126,6 @@ class StartupDriver final : public QObject {
 
 void InstallStartupDriver() {
     Trace("application object made");
-    // Without its pictures the program would start faster than the real one.
-    if (!QFile::exists(QStringLiteral(":/pictures/500.png"))) {
-        std::fputs("korvel_startup: the pictures are not compiled in\n", stderr);
-        std::exit(kNoPicturesStatus);
-    }
     QCoreApplication* app = QCoreApplication::instance();
     app->installEventFilter(new StartupDriver(app));
 }

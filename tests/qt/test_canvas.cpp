@@ -241,9 +241,9 @@ TEST_F(CanvasTest, ViewFontFitsTheLayout) {
 
 TEST_F(CanvasTest, PicturesAreCopiedPixelForPixel) {
     const TBitmap flag = LoadBitmap(601);
-    ASSERT_TRUE(flag) << "picture 601 is not compiled in";
-    const QImage expected =
-        QImage(QStringLiteral(":/pictures/601.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_TRUE(flag) << "picture 601 is not built in";
+    const QImage expected = QImage(QStringLiteral(KORVEL_PICTURES_DIR "/601.png"))
+                                .convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(flag.width, expected.width());
     EXPECT_EQ(flag.height, expected.height());
     const QImage& image = Render([&](TWindow& w) {

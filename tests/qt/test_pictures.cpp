@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The committed pictures: the program copies them pixel for pixel at fixed positions, so
-// a wrong size, a transparent pixel or a city dot off its city shows up on screen.
+// The committed pictures and the program's built-in copy of them: the program copies
+// them pixel for pixel at fixed positions, so a wrong size, a transparent pixel or a
+// city dot off its city shows up on screen.
+#include "platform/qt/picture_pixels.h"
+#include "platform/qt/pictures.h"
+
 #include <gtest/gtest.h>
 
 #include <QColor>
@@ -38,14 +42,14 @@ constexpr int kColourTolerance = 48;
            << expected.blue() << ")";
 }
 
-struct PictureSize {
+struct PictureFile {
     int id;
     int width;
     int height;
 };
 
-std::vector<PictureSize> everyLoadedPicture() {
-    std::vector<PictureSize> all{
+std::vector<PictureFile> everyLoadedPicture() {
+    std::vector<PictureFile> all{
         {500, 250, 268}, {502, 41, 94}, {503, 115, 190}, {520, 30, 50}, {150, 32, 32}};
     for (int id = 601; id <= 616; ++id)
         all.push_back({id, 40, 30});
@@ -56,20 +60,31 @@ std::vector<PictureSize> everyLoadedPicture() {
     return all;
 }
 
-TEST(Pictures, EveryLoadedResourceExistsAtItsExactSize) {
-    for (const PictureSize& p : everyLoadedPicture()) {
-        SCOPED_TRACE(p.id);
-        const QImage img = loadPicture(p.id);
-        ASSERT_FALSE(img.isNull()) << "missing or unreadable";
-        EXPECT_EQ(img.width(), p.width);
-        EXPECT_EQ(img.height(), p.height);
+// Every file the program draws is built into it pixel for pixel (transparency included),
+// and the program carries no picture without a file.
+TEST(Pictures, EveryPictureIsBuiltInPixelForPixelAtItsExactSize) {
+    std::vector<PictureFile> all = everyLoadedPicture();
+    all.push_back({0, 64, 64}); // icon-64, the window icon's larger size
+    for (const PictureFile& p : all) {
+        const QString name = p.id ? QString::number(p.id) : QStringLiteral("icon-64");
+        SCOPED_TRACE(name.toStdString());
+        const QImage file = loadPicture(name);
+        ASSERT_FALSE(file.isNull()) << "missing or unreadable";
+        EXPECT_EQ(file.width(), p.width);
+        EXPECT_EQ(file.height(), p.height);
+        const QImage built = PictureImage(name.toStdString());
+        EXPECT_EQ(PictureSize(name.toStdString()), file.size());
+        EXPECT_EQ(built.convertToFormat(QImage::Format_ARGB32),
+                  file.convertToFormat(QImage::Format_ARGB32));
     }
+    EXPECT_EQ(BuiltInPictures().size(), all.size());
+    EXPECT_TRUE(PictureImage("icon-256").isNull()) << "only installed, for launchers";
 }
 
 // Bitmaps are copied without transparency, so a see-through pixel would show as garbage.
 // Only the window icon may be transparent.
 TEST(Pictures, BitmapsAreOpaque) {
-    for (const PictureSize& p : everyLoadedPicture()) {
+    for (const PictureFile& p : everyLoadedPicture()) {
         if (p.id == 150)
             continue;
         SCOPED_TRACE(p.id);

@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <string>
 
 namespace {
 
@@ -152,9 +153,9 @@ void BuildButtonBar(QToolBar& bar, const TDecoratedFrame& frame, QStatusBar& sta
             continue;
         }
         const QString hint = HintOf(frame, gadget.commandId);
-        // Decoded when the bar is first painted, not while it is being built.
+        // Made a pixmap when the bar is first painted, not while it is being built.
         const IconFile glyph[] = {
-            {PicturePath(gadget.glyphId), QSize(kButtonGlyphSize, kButtonGlyphSize)}};
+            {std::to_string(gadget.glyphId), QSize(kButtonGlyphSize, kButtonGlyphSize)}};
         auto* action = new QAction(LazyIcon(glyph), hint, &bar);
         action->setObjectName(QStringLiteral("button%1").arg(gadget.commandId));
         action->setData(gadget.commandId);

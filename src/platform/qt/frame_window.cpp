@@ -24,11 +24,11 @@ namespace {
 
 QIcon FrameIcon(int iconId) {
     // A window needs no more than 64 pixels; the 256-pixel icon is for launchers,
-    // which find it installed, and decoding it would cost every start-up.
+    // which find it installed, and is not built into the program.
     std::vector<IconFile> files;
     for (const std::string& name : {std::to_string(iconId), std::string("icon-64")})
         if (const QSize size = PictureSize(name); size.isValid())
-            files.push_back({PicturePath(name.c_str()), size});
+            files.push_back({name, size});
     return LazyIcon(files);
 }
 

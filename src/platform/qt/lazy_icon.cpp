@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/lazy_icon.h"
 
+#include "platform/qt/pictures.h"
+
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -16,16 +18,16 @@ class LazyIconEngine final : public QIconEngine {
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        Decoded().paint(painter, rect, Qt::AlignCenter, mode, state);
+        Pixmaps().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Decoded().pixmap(size, mode, state);
+        return Pixmaps().pixmap(size, mode, state);
     }
 
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
-        return Decoded().pixmap(size, scale, mode, state);
+        return Pixmaps().pixmap(size, scale, mode, state);
     }
 
     // The largest of the files' sizes that fits, scaled down when none does: what the
@@ -59,17 +61,17 @@ class LazyIconEngine final : public QIconEngine {
   private:
     // The icon as QIcon itself would hold it, so that every mode (disabled, active,
     // selected) is derived from the pixels exactly as for any other icon.
-    const QIcon& Decoded() {
-        if (!decoded_) {
-            decoded_.emplace();
+    const QIcon& Pixmaps() {
+        if (!pixmaps_) {
+            pixmaps_.emplace();
             for (const IconFile& file : files_)
-                decoded_->addPixmap(QPixmap(file.path));
+                pixmaps_->addPixmap(QPixmap::fromImage(PictureImage(file.picture)));
         }
-        return *decoded_;
+        return *pixmaps_;
     }
 
     std::vector<IconFile> files_;
-    std::optional<QIcon> decoded_;
+    std::optional<QIcon> pixmaps_;
 };
 
 } // namespace

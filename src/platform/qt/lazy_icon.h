@@ -3,17 +3,17 @@
 
 #include <QIcon>
 #include <QSize>
-#include <QString>
 
 #include <span>
+#include <string>
 
-// A picture file of an icon and the size it is drawn at.
+// A picture of an icon, built into the program (pictures.h), and the size it is drawn at.
 struct IconFile {
-    QString path;
+    std::string picture;
     QSize size;
 };
 
-// An icon whose files are read when it is first drawn, not when it is made: QIcon's
-// own addFile() decodes every file at once, which the button bar would pay for at
-// every start-up. Until then its sizes come from the caller.
+// An icon whose pictures become pixmaps when it is first drawn, not when it is made:
+// the button bar's two dozen icons cost the start-up nothing until the bar is painted.
+// Until then its sizes come from the caller.
 QIcon LazyIcon(std::span<const IconFile> files);

@@ -3,19 +3,17 @@
 
 #include <QImage>
 #include <QSize>
-#include <QString>
 
 #include <string_view>
 
-// Where a picture is compiled into the program: ":/pictures/<id>.png".
-QString PicturePath(int resId);
-QString PicturePath(const char* name);
+// A picture built into the program, by file name without ".png" ("500", "icon-64"):
+// an image that shows the program's own pixels, without a copy; a null image when the
+// program has no such picture.
+QImage PictureImage(std::string_view name);
 
-// The size of a picture compiled into the program, by file name without ".png"
-// ("500", "icon-64"), known when the program was built: no file is opened. An invalid
-// size when the program has no such picture.
+// The size of a picture built into the program; an invalid size when there is none.
 QSize PictureSize(std::string_view name);
 
-// The picture with a resource id in the canvas's pixel format, converted once and kept
-// for the run; nullptr when the program has no such picture.
+// The picture with a resource id in the canvas's pixel format, kept for the run;
+// nullptr when the program has no such picture.
 const QImage* CachedPicture(int resId);

@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -135,7 +136,7 @@ void TemplateDialog::Build() {
         case ControlKind::Icon: {
             auto* icon = new QLabel(this);
             icon->setObjectName(name);
-            const QPixmap picture(PicturePath(control.id));
+            const QPixmap picture = QPixmap::fromImage(PictureImage(std::to_string(control.id)));
             icon->setPixmap(picture);
             // An icon shows at its own size, whatever room the template gives it.
             icon->setGeometry(
