@@ -29,6 +29,7 @@ QStringList Candidates() {
 } // namespace
 
 const PrintModule* LoadPrintModule(QString* reason) {
+    // The process's one copy of the module, as the system's loader holds it.
     static const PrintModule* loaded = nullptr;
     if (loaded)
         return loaded;

@@ -16,6 +16,7 @@ bool WriteSvg(QIODevice& device, QSize size, const QString& title, const QString
               const ViewPainter& view) {
     QSvgGenerator svg;
     svg.setOutputDevice(&device);
+    // At 96 dots per inch a view pixel is a CSS pixel: the drawing opens at its own size.
     svg.setResolution(96);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
