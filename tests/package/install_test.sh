@@ -173,10 +173,14 @@ in_target apt-get install -y --no-install-recommends "$package" \
     fail "dpkg does not know korvel as installed"
 pass "apt-get install ./$(basename "$deb") resolved its dependencies from the mirror"
 
+# The print module, in the multiarch library folder the program finds from its place.
+module=$(in_target dpkg -L korvel | grep '^/usr/lib/.*/korvel/korvel-print\.so$' || true)
+[ -n "$module" ] || fail "the print module is not in a library folder of the package"
+
 # Every file where desktops, man and the program itself look for it.
 expected=(
     /usr/bin/korvel
-    /usr/lib/korvel/korvel-print.so
+    "$module"
     /usr/share/korvel/korvel.hlp
     /usr/share/korvel/README.TXT
     /usr/share/applications/nl.korvel.Korvel.desktop
@@ -192,7 +196,7 @@ done
 gzip -t "$target/usr/share/man/man6/korvel.6.gz" || fail "the man page is not a valid gzip file"
 pass "installed: ${expected[*]}"
 
-missing=$(in_target ldd /usr/bin/korvel /usr/lib/korvel/korvel-print.so | grep 'not found' || true)
+missing=$(in_target ldd /usr/bin/korvel "$module" | grep 'not found' || true)
 [ -z "$missing" ] || fail "libraries not found: $missing"
 [ -n "$(find "$target/usr/lib" -path '*qt6/plugins/platforms/libqxcb.so' -print -quit)" ] ||
     fail "Qt's X11 platform plugin is not installed"
