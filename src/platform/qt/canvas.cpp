@@ -70,19 +70,22 @@ QRect Canvas::CellRect(QPoint topLeft, const QString& text) const {
     return QRect(topLeft, QSize(std::max(1, metrics.horizontalAdvance(text)), metrics.height()));
 }
 
-const QImage& Canvas::TextCell(std::string_view text, QRgb colour) {
-    if (const QImage* cell = FindTextCell(text, colour))
-        return *cell;
-    const QString string = FromUtf8(text);
-    QImage cell(CellRect(QPoint(), string).size(), QImage::Format_RGB32);
+QImage Canvas::DrawCell(const QString& text, QRgb colour) const {
+    QImage cell(CellRect(QPoint(), text).size(), QImage::Format_RGB32);
     cell.fill(kWhite);
     {
         QPainter painter(&cell);
         painter.setFont(font_.font);
         painter.setPen(QColor(colour));
-        painter.drawText(QPoint(0, font_.metrics.ascent()), string);
+        painter.drawText(QPoint(0, font_.metrics.ascent()), text);
     }
-    return KeepTextCell(std::move(cell));
+    return cell;
+}
+
+const QImage& Canvas::TextCell(std::string_view text, QRgb colour) {
+    if (const QImage* cell = FindTextCell(text, colour))
+        return *cell;
+    return KeepTextCell(DrawCell(FromUtf8(text), colour));
 }
 
 void Canvas::Text(QPoint topLeft, std::string_view text, QRgb colour) {
@@ -95,7 +98,7 @@ void Canvas::Text(QPoint topLeft, std::string_view text, QRgb colour) {
     const QString string = FromUtf8(text);
     const QRect rect = CellRect(topLeft, string);
     if (!image_.rect().contains(rect)) {
-        Picture(topLeft, TextCell(text, colour));
+        Picture(topLeft, KeepTextCell(DrawCell(string, colour)));
         return;
     }
     // A new text is drawn where it stands, on its white cell and clipped to it, and the

@@ -60,6 +60,8 @@ class Canvas final : public PaintTarget {
     const QImage* FindTextCell(std::string_view text, QRgb colour);
     const QImage& KeepTextCell(QImage cell);
     QRect CellRect(QPoint topLeft, const QString& text) const;
+    // A text's cell drawn on an image of its own.
+    QImage DrawCell(const QString& text, QRgb colour) const;
 
     QImage image_;
     QPainter painter_;
