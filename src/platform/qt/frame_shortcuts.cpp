@@ -62,7 +62,7 @@ void FrameShortcuts::Report(const QString& text, const char* caption) {
 void FrameShortcuts::Print() {
     if (!ViewDrawn())
         return;
-    QString reason = QStringLiteral("the printer failed");
+    QString reason;
     const PrintOutcome outcome = PrintView(client_, &frame_, reason);
     host_.ReactivateAfterModal();
     if (outcome == PrintOutcome::Failed)

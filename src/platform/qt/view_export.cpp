@@ -157,5 +157,9 @@ PrintOutcome PrintView(TWindow& window, QWidget* parent, QString& reason) {
     const PrintModule* module = LoadPrintModule(&reason);
     if (!module)
         return PrintOutcome::Failed;
-    return module->print(parent, QString::fromLatin1(kCreator), PainterOf(window));
+    const PrintOutcome outcome =
+        module->print(parent, QString::fromLatin1(kCreator), PainterOf(window));
+    if (outcome == PrintOutcome::Failed)
+        reason = QStringLiteral("the printer failed");
+    return outcome;
 }
