@@ -58,10 +58,12 @@ wait_for() {
 
 # A private X server on a free display number, for Qt's xcb platform: sets DISPLAY and
 # xvfb_pid (the caller ends it with stop_private_x_server); fails when the server does
-# not report its display or does not answer on it.
+# not report its display or does not answer on it. Without -noreset the server resets
+# each time its last client leaves, and a client connecting during the reset (Korvel
+# right after xdpyinfo or the accessibility bus launcher let go) is turned away.
 start_private_x_server() {
     local display
-    exec 3< <(Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>&1 2>/dev/null)
+    exec 3< <(Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp -noreset 4>&1 2>/dev/null)
     xvfb_pid=$!
     read -r -t 20 display <&3 || return 1
     export DISPLAY=":$display"

@@ -243,7 +243,7 @@ fi
 command=$(entry Exec | sed -E 's/ ?%[fFuUdDnNickvm]//g')
 [ -n "$command" ] || fail "the desktop entry has no Exec"
 
-exec 3< <(Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>&1 2>/dev/null)
+exec 3< <(Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp -noreset 4>&1 2>/dev/null)
 xvfb_pid=$!
 read -r -t 20 display <&3 || fail "Xvfb did not start"
 # Korvel runs without XDG_RUNTIME_DIR here, as it would from a bare session.
