@@ -2,7 +2,6 @@
 #include "platform/qt/frame_bars.h"
 
 #include "platform/qt/lazy_icon.h"
-#include "platform/qt/pictures.h"
 #include "platform/qt/utf8.h"
 
 #include <QAction>
@@ -154,9 +153,7 @@ void BuildButtonBar(QToolBar& bar, const TDecoratedFrame& frame, QStatusBar& sta
         }
         const QString hint = HintOf(frame, gadget.commandId);
         // Made a pixmap when the bar is first painted, not while it is being built.
-        const IconFile glyph[] = {
-            {std::to_string(gadget.glyphId), QSize(kButtonGlyphSize, kButtonGlyphSize)}};
-        auto* action = new QAction(LazyIcon(glyph), hint, &bar);
+        auto* action = new QAction(LazyIcon({std::to_string(gadget.glyphId)}), hint, &bar);
         action->setObjectName(QStringLiteral("button%1").arg(gadget.commandId));
         action->setData(gadget.commandId);
         action->setProperty("glyph", gadget.glyphId);

@@ -4,7 +4,6 @@
 #include "platform/qt/canvas_widget.h"
 #include "platform/qt/frame_bars.h"
 #include "platform/qt/lazy_icon.h"
-#include "platform/qt/pictures.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -17,19 +16,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 
 QIcon FrameIcon(int iconId) {
     // A window needs no more than 64 pixels; the 256-pixel icon is for launchers,
     // which find it installed, and is not built into the program.
-    std::vector<IconFile> files;
-    for (const std::string& name : {std::to_string(iconId), std::string("icon-64")})
-        if (const QSize size = PictureSize(name); size.isValid())
-            files.push_back({name, size});
-    return LazyIcon(files);
+    return LazyIcon({std::to_string(iconId), "icon-64"});
 }
 
 } // namespace

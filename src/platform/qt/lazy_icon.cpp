@@ -8,9 +8,16 @@
 #include <QPixmap>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace {
+
+// A picture of the icon and its size, known from the program without decoding it.
+struct IconFile {
+    std::string picture;
+    QSize size;
+};
 
 class LazyIconEngine final : public QIconEngine {
   public:
@@ -76,7 +83,11 @@ class LazyIconEngine final : public QIconEngine {
 
 } // namespace
 
-QIcon LazyIcon(std::span<const IconFile> files) {
+QIcon LazyIcon(std::initializer_list<std::string> pictures) {
+    std::vector<IconFile> files;
+    for (const std::string& picture : pictures)
+        if (const QSize size = PictureSize(picture); size.isValid())
+            files.push_back({picture, size});
     // QIcon takes ownership of its engine.
-    return QIcon(new LazyIconEngine(std::vector<IconFile>(files.begin(), files.end())));
+    return QIcon(new LazyIconEngine(std::move(files)));
 }

@@ -2,18 +2,12 @@
 #pragma once
 
 #include <QIcon>
-#include <QSize>
 
-#include <span>
+#include <initializer_list>
 #include <string>
 
-// A picture of an icon, built into the program (pictures.h), and the size it is drawn at.
-struct IconFile {
-    std::string picture;
-    QSize size;
-};
-
-// An icon whose pictures become pixmaps when it is first drawn, not when it is made:
-// the button bar's two dozen icons cost the start-up nothing until the bar is painted.
-// Until then its sizes come from the caller.
-QIcon LazyIcon(std::span<const IconFile> files);
+// An icon of pictures built into the program (pictures.h, by name), which become
+// pixmaps when it is first drawn, not when it is made: the button bar's two dozen icons
+// cost the start-up nothing until the bar is painted. A name the program has no picture
+// for is left out.
+QIcon LazyIcon(std::initializer_list<std::string> pictures);
