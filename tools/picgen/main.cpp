@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -53,10 +54,19 @@ int main(int argc, char** argv) {
     const QCommandLineOption fontOpt(
         QStringLiteral("fonts"), QStringLiteral("Folder with DejaVuSans*.ttf."),
         QStringLiteral("dir"), QStringLiteral("/usr/share/fonts/truetype/dejavu"));
-    cli.addOptions({dataOpt, outOpt, sheetOpt, fontOpt});
+    const QCommandLineOption compareOpt(
+        QStringLiteral("compare"),
+        QStringLiteral("Folder of pictures to compare pixel for pixel with the drawn ones."),
+        QStringLiteral("dir"));
+    const QCommandLineOption compareSheetOpt(
+        QStringLiteral("compare-sheet"),
+        QStringLiteral("Contact sheet to compare pixel for pixel with the drawn one."),
+        QStringLiteral("file"));
+    cli.addOptions({dataOpt, outOpt, sheetOpt, fontOpt, compareOpt, compareSheetOpt});
     cli.process(app);
     if (!cli.isSet(dataOpt) || !cli.isSet(outOpt))
         return fail(QStringLiteral("--data and --out are required"));
+    const bool comparing = cli.isSet(compareOpt) || cli.isSet(compareSheetOpt);
 
     QString error;
     if (!loadFonts(cli.value(fontOpt), &error))
@@ -91,14 +101,27 @@ int main(int argc, char** argv) {
     for (Picture& pic : pictures) {
         pic.name += QStringLiteral(".png");
         const QString file = out.filePath(pic.name);
-        if (!pic.image.save(file, "PNG"))
+        if (!writePicture(pic.image, file))
             return fail(QStringLiteral("cannot write %1").arg(file));
     }
+    const QImage sheet =
+        cli.isSet(sheetOpt) || cli.isSet(compareSheetOpt) ? contactSheet(pictures) : QImage();
     if (cli.isSet(sheetOpt)) {
         const QString file = cli.value(sheetOpt);
         QDir().mkpath(QFileInfo(file).path());
-        if (!contactSheet(pictures).save(file, "PNG"))
+        if (!writePicture(sheet, file))
             return fail(QStringLiteral("cannot write %1").arg(file));
     }
-    return 0;
+    if (!comparing)
+        return 0;
+    // Every difference is reported, not only the first, so one run shows the whole change.
+    bool same = true;
+    if (cli.isSet(compareOpt)) {
+        const QDir tree(cli.value(compareOpt));
+        for (const Picture& pic : pictures)
+            same = matchesFile(pic.image, tree.filePath(pic.name)) && same;
+    }
+    if (cli.isSet(compareSheetOpt))
+        same = matchesFile(sheet, cli.value(compareSheetOpt)) && same;
+    return same ? 0 : 3;
 }

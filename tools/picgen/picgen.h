@@ -94,4 +94,10 @@ struct Picture {
 };
 QImage contactSheet(const std::vector<Picture>& pictures);
 
+// files.cpp
+// Writes the picture as a PNG file whose pixels do not depend on the processor.
+bool writePicture(const QImage& image, const QString& file);
+// Whether the file holds exactly the drawn pixels; says on stderr how it differs if not.
+bool matchesFile(const QImage& drawn, const QString& file);
+
 } // namespace picgen
