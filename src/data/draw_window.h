@@ -1,28 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/game.h"
 #include "data/results_io.h"
-#include "data/tables.h"
+#include "data/tournament.h"
 #include "platform/window.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 
-using TPoel = std::array<std::int32_t, 4>;
+struct TieBreakerDecisions;
 
-// The views, as SchermType holds them.
-inline constexpr int kStandingsView = 0;
-inline constexpr int kScheduleView = 1;
-inline constexpr int kMapView = 2;
-inline constexpr int kTeamView = 3;
-
-// The main window: it owns the whole tournament state for the run and has one
-// method per command. Its member functions live with the subsystem that owns
-// them: the state and the results file in data/, the standings in engine/, the
-// views in views/, result entry in dialogs/, the command table in app/.
-class TDrawWindow : public TWindow {
+// The main window: it holds the tournament as a value (the base it is built on, so a copy
+// of the tournament is a plain slice of the window) and has one method per command. Its
+// member functions live with the subsystem that owns them: the results file in data/, the
+// engine's entry points in engine/, the views in views/, result entry in dialogs/, the
+// command table in app/.
+class TDrawWindow : public TWindow, public Tournament {
   public:
     explicit TDrawWindow(TWindow* parent);
     ~TDrawWindow() override;
@@ -116,22 +109,15 @@ class TDrawWindow : public TWindow {
     std::optional<TBrush> Brush;
     std::int32_t MoetSaven = 0;
     std::int32_t FirstTime = 1;
-    std::int32_t ShowTieBreaker = 0;
-    std::int32_t TeamToShow = 0;
-    TPoel PoelA{};
-    TPoel PoelB{};
-    TPoel PoelC{};
-    TPoel PoelD{};
     std::int32_t WedstrijdNummer = 0;
-    std::int32_t SchermType = 0;
-    std::int32_t TimeZone = 200;
-    std::array<Game, kMatches> Wedstrijd{};
-    std::array<Team, kTeams> Ploeg{};
+
+    // The tournament alone, without the window: what a reader of the state copies.
+    const Tournament& State() const { return *this; }
 
   private:
     void LoadResultsFile();
     void OfferUnsavedResults();
-    void BerekenKnockOut();
+    void ReportTieBreakerDecisions(const TieBreakerDecisions& decisions);
     void ReportTieBreakerMatch(const Game& g);
     void ShowTeam(int team);
     void SetTimeZone(int offset);

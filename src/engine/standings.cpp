@@ -1,30 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/draw_window.h"
+#include "engine/standings.h"
+
+#include "engine/knockout.h"
 #include "engine/sort_key.h"
 
-void TDrawWindow::BerekenStand() {
-    for (int i = 0; i < 4; ++i) {
-        PoelA[i] = i;
-        PoelB[i] = i + 4;
-        PoelC[i] = i + 8;
-        PoelD[i] = i + 12;
-    }
-    BerekenPloegScore();
-    SorteerPoel(PoelA);
-    SorteerPoel(PoelB);
-    SorteerPoel(PoelC);
-    SorteerPoel(PoelD);
-    BerekenKnockOut();
-}
-
-void TDrawWindow::BerekenPloegScore() {
-    Ploeg.fill(Team{});
+Teams TeamFigures(const Games& games) {
+    Teams teams{};
     for (int m = 0; m < kGroupMatches; ++m) {
-        const Game& g = Wedstrijd[m];
+        const Game& g = games[m];
         if (g.gespeeld != 1)
             continue;
-        Team& p1 = Ploeg[g.ploeg1];
-        Team& p2 = Ploeg[g.ploeg2];
+        Team& p1 = teams[g.ploeg1];
+        Team& p2 = teams[g.ploeg2];
         const std::int32_t s1 = g.score1;
         const std::int32_t s2 = g.score2;
         p1.gespeeld += 1;
@@ -48,47 +35,68 @@ void TDrawWindow::BerekenPloegScore() {
             p1.verloren += 1;
         }
     }
+    return teams;
 }
 
-void TDrawWindow::SorteerPoel(TPoel& Poel) {
-    int TestTieBreaker = 0;
-    std::array<std::int32_t, 4> punten{};
+void SortGroup(const Teams& teams, const Games& games, TPoel& group,
+               TieBreakerDecisions* decisions) {
+    std::array<std::int32_t, 4> keys{};
     for (int i = 0; i < 4; ++i) {
-        const Team& t = Ploeg[Poel[i]];
-        punten[i] = SortKey(t.punten, t.voor, t.tegen);
+        const Team& t = teams[group[i]];
+        keys[i] = SortKey(t.punten, t.voor, t.tegen);
     }
 
     // Exact ties keep the initial team-index order.
-    SortByKey(punten, Poel, 4);
+    SortByKey(keys, group, 4);
 
-    auto level = [&](int a, int b) { return Ploeg[Poel[a]].punten == Ploeg[Poel[b]].punten; };
+    auto level = [&](int a, int b) { return teams[group[a]].punten == teams[group[b]].punten; };
     auto breakTie = [&](int first, int count) {
-        TPoel TieBreakerPoel{};
+        TPoel tied{};
         for (int i = 0; i < count; ++i)
-            TieBreakerPoel[i] = Poel[first + i];
-        TieBreaker(count, TieBreakerPoel);
+            tied[i] = group[first + i];
+        BreakTie(games, count, tied, decisions);
         for (int i = 0; i < count; ++i)
-            Poel[first + i] = TieBreakerPoel[i];
+            group[first + i] = tied[i];
     };
 
-    if (level(0, 1) && level(1, 2) && level(2, 3)) {
-        TestTieBreaker = 1;
-        breakTie(0, 4);
-    }
-    if (TestTieBreaker == 0 && level(0, 1) && level(1, 2)) {
-        TestTieBreaker = 1;
-        breakTie(0, 3);
-    }
-    if (TestTieBreaker == 0 && level(1, 2) && level(2, 3)) {
-        TestTieBreaker = 1;
-        breakTie(1, 3);
-    }
     // A pair inside a tie of three or four is never broken a second time, but two
     // separate pairs (first and second, third and fourth) both are.
-    if (TestTieBreaker == 0 && level(0, 1))
-        breakTie(0, 2);
-    if (TestTieBreaker == 0 && level(1, 2))
-        breakTie(1, 2);
-    if (TestTieBreaker == 0 && level(2, 3))
-        breakTie(2, 2);
+    if (level(0, 1) && level(1, 2) && level(2, 3)) {
+        breakTie(0, 4);
+    } else if (level(0, 1) && level(1, 2)) {
+        breakTie(0, 3);
+    } else if (level(1, 2) && level(2, 3)) {
+        breakTie(1, 3);
+    } else {
+        if (level(0, 1))
+            breakTie(0, 2);
+        if (level(1, 2))
+            breakTie(1, 2);
+        if (level(2, 3))
+            breakTie(2, 2);
+    }
+}
+
+void PairKnockOut(const std::array<TPoel, kGroups>& groups, Games& games) {
+    for (int match = kGroupMatches; match < kMatches; ++match) {
+        const KnockOutSlot& slot = kKnockOutSlots[match - kGroupMatches];
+        auto team = [&](const KnockOutSide& side) {
+            return side.group >= 0 ? groups[side.group][side.place]
+                                   : KnockOutWinner(games[side.winnerOf]);
+        };
+        games[match].ploeg1 = team(slot.first);
+        games[match].ploeg2 = team(slot.second);
+    }
+}
+
+void ComputeStandings(Tournament& t, TieBreakerDecisions* decisions) {
+    t.Ploeg = TeamFigures(t.Wedstrijd);
+    std::array<TPoel, kGroups> groups{};
+    for (int g = 0; g < kGroups; ++g) {
+        for (int i = 0; i < 4; ++i)
+            groups[g][i] = 4 * g + i;
+        SortGroup(t.Ploeg, t.Wedstrijd, groups[g], decisions);
+    }
+    t.SetGroups(groups);
+    PairKnockOut(groups, t.Wedstrijd);
 }

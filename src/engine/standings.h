@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The engine: functions from the matches entered to the standings and the knock-out
+// pairings. Nothing here shows anything; the main window shows what the engine reports.
+#pragma once
+
+#include "data/tournament.h"
+
+#include <array>
+
+// The decisive mutual matches the head-to-head tie-breaker looked at, in the order it met
+// them; each is one report the main window may show.
+struct TieBreakerDecisions {
+    // A decisive match is met at most once per tie, and a group breaks at most one tie of
+    // four (six matches) or ties among fewer teams with fewer matches between them.
+    std::array<Game, kGroupMatches> matches{};
+    int count = 0;
+
+    void Add(const Game& g) {
+        if (count < static_cast<int>(matches.size()))
+            matches[count++] = g;
+    }
+};
+
+// Every team's group-stage figures from the results entered.
+Teams TeamFigures(const Games& games);
+
+// Puts a group in table order: by points, goal difference and goals, then teams level on
+// points by their mutual matches only. Decisions are recorded when `decisions` is given.
+void SortGroup(const Teams& teams, const Games& games, TPoel& group,
+               TieBreakerDecisions* decisions);
+
+// Orders the first `count` teams of `tied` by a small league of their mutual matches.
+void BreakTie(const Games& games, int count, TPoel& tied, TieBreakerDecisions* decisions);
+
+// Fills in who plays each knock-out match from the group orders and the knock-out results
+// entered so far.
+void PairKnockOut(const std::array<TPoel, kGroups>& groups, Games& games);
+
+// Computes the figures, the group orders and the knock-out pairings of a tournament.
+void ComputeStandings(Tournament& tournament, TieBreakerDecisions* decisions);
