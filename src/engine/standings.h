@@ -24,12 +24,16 @@ struct TieBreakerDecisions {
 // Every team's group-stage figures from the results entered.
 Teams TeamFigures(const Games& games);
 
+// Adds one group match's result to its two teams' figures.
+void CountResult(Teams& teams, const Game& g);
+
 // Puts a group in table order: by points, goal difference and goals, then teams level on
 // points by their mutual matches only. Decisions are recorded when `decisions` is given.
 void SortGroup(const Teams& teams, const Games& games, TPoel& group,
                TieBreakerDecisions* decisions);
 
-// Orders the first `count` teams of `tied` by a small league of their mutual matches.
+// Orders the first `count` teams of `tied`, all of one group, by a small league of their
+// mutual matches.
 void BreakTie(const Games& games, int count, TPoel& tied, TieBreakerDecisions* decisions);
 
 // Fills in who plays each knock-out match from the group orders and the knock-out results
