@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include "app/chances_command.h"
 #include "app/text_summary.h"
 #include "data/draw_window.h"
 #include "dialogs/number_text.h"
@@ -32,6 +33,15 @@ constexpr const char* kHelp =
     "                        PDF on one A4 landscape page)\n"
     "  --text                print the group tables, the knock-out matches and the\n"
     "                        champion\n"
+    "  --chances             print each team's chances of winning its group, coming\n"
+    "                        second, reaching the quarter-finals, the semi-finals and\n"
+    "                        the final, and winning, from the results so far: the\n"
+    "                        matches left are played many times; \"through\" and \"out\"\n"
+    "                        are sure whatever those results are\n"
+    "  --runs N              how many tournaments --chances plays (default 1000000)\n"
+    "  --seed S              the random seed of --chances (default 1996); the same\n"
+    "                        seed gives the same table\n"
+    "  --format text|csv     the form of the --chances table (default text)\n"
     "  --results FILE        read the results from FILE instead of korvel.dat in the\n"
     "                        working directory\n"
     "  --time-zone OFFSET    show kick-off times at OFFSET from UTC, written as in\n"
@@ -40,7 +50,7 @@ constexpr const char* kHelp =
     "  -h, --help            print this help and exit\n"
     "  -v, --version         print the version and exit\n"
     "\n"
-    "--export and --text need no display and never write korvel.dat.\n"
+    "--export, --text and --chances need no display and never write korvel.dat.\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n"
     "\n"
     "In the window: F1 help, Ctrl+S save, Ctrl+Q exit, Ctrl+P print the view,\n"
@@ -135,7 +145,12 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     const QCommandLineOption text(QStringLiteral("text"), {});
     const QCommandLineOption results(QStringLiteral("results"), {}, QStringLiteral("FILE"));
     const QCommandLineOption timeZone(QStringLiteral("time-zone"), {}, QStringLiteral("OFFSET"));
-    parser.addOptions({help, version, exportView, text, results, timeZone});
+    const QCommandLineOption chances(QStringLiteral("chances"), {});
+    const QCommandLineOption runs(QStringLiteral("runs"), {}, QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"), {}, QStringLiteral("S"));
+    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("FORMAT"));
+    parser.addOptions(
+        {help, version, exportView, text, results, timeZone, chances, runs, seed, format});
     if (!parser.parse(arguments))
         return Usage(ParserProblem(parser.errorText()));
 
@@ -150,11 +165,18 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
 
     const QStringList files = parser.positionalArguments();
     const bool exporting = parser.isSet(exportView);
-    if (exporting && parser.isSet(text))
-        return Usage("--export and --text do not go together");
-    if (!exporting && !parser.isSet(text)) {
+    if (int(exporting) + int(parser.isSet(text)) + int(parser.isSet(chances)) > 1)
+        return Usage("--export, --text and --chances do not go together");
+    const ChancesOptions chancesOptions{Local(parser.value(runs)), Local(parser.value(seed)),
+                                        Local(parser.value(format))};
+    if (!parser.isSet(chances) &&
+        (parser.isSet(runs) || parser.isSet(seed) || parser.isSet(format)))
+        return Usage("--runs, --seed and --format go with --chances");
+    if (const auto problem = ChancesOptionsProblem(chancesOptions))
+        return Usage(*problem);
+    if (!exporting && !parser.isSet(text) && !parser.isSet(chances)) {
         if (parser.isSet(results) || parser.isSet(timeZone))
-            return Usage("--results and --time-zone go with --export or --text");
+            return Usage("--results and --time-zone go with --export, --text or --chances");
         return Usage("unexpected argument '" + Local(files.value(0)) + "'");
     }
     if (exporting && files.isEmpty())
@@ -192,6 +214,8 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     if (const auto problem = LoadResults(window, resultsFile, named))
         return Failure(*problem);
 
+    if (parser.isSet(chances))
+        return PrintChances(window.Wedstrijd, chancesOptions);
     if (!exporting) {
         std::cout << TournamentText(window) << std::flush;
         if (!std::cout)

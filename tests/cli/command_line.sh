@@ -50,9 +50,17 @@ usage_errors=(
     "--export team:16 x.png|unknown team '16'"
     "--export standings x.jpg|cannot tell the picture type of 'x.jpg'"
     "--export standings x|cannot tell the picture type of 'x'"
-    "--text --export map x.png|--export and --text do not go together"
-    "--time-zone 100|--results and --time-zone go with --export or --text"
-    "--results korvel.dat|--results and --time-zone go with --export or --text"
+    "--text --export map x.png|--export, --text and --chances do not go together"
+    "--chances --text|--export, --text and --chances do not go together"
+    "--time-zone 100|--results and --time-zone go with --export, --text or --chances"
+    "--results korvel.dat|--results and --time-zone go with --export, --text or --chances"
+    "--runs 5|--runs, --seed and --format go with --chances"
+    "--text --format csv|--runs, --seed and --format go with --chances"
+    "--chances --runs 0|--runs takes a number of tournaments from 1"
+    "--chances --runs 1e6|--runs takes a number of tournaments from 1"
+    "--chances --runs 1000000001|--runs takes a number of tournaments from 1"
+    "--chances --seed -1|--seed takes a whole number"
+    "--chances --format xml|--format takes text or csv"
 )
 for row in "${usage_errors[@]}"; do
     IFS='|' read -r arguments message <<<"$row"
@@ -99,6 +107,27 @@ for line in "England           3  2  1  0    7  +5 (7-2)" \
     "European Champion 1996: Germany"; do
     grep -qxF -- "$line" out.txt || fail "--text lacks '$line'"
 done
+# The chances from every result: Germany champion and England out, for sure; the same
+# seed gives the same table; with the group stage alone the eight quarter-finalists are
+# through for sure, and no chance left open is printed as 0% or 100%.
+run --chances --runs 2000 --format csv
+[ "$status" = 0 ] || fail "--chances: status $status $(cat err.txt)"
+for line in "Germany,C,100%,0%,100%,100%,100%,100%,champion" "England,A,100%,0%,100%,100%,0%,0%,out"; do
+    grep -qxF -- "$line" out.txt || fail "--chances lacks '$line': $(cat out.txt)"
+done
+head -c 72 korvel.dat >groups.dat
+head -c 93 /dev/zero | tail -c 21 >>groups.dat
+run --chances --runs 3000 --seed 7 --results groups.dat
+cp out.txt chances.txt
+run --chances --runs 3000 --seed 7 --results groups.dat
+cmp -s out.txt chances.txt || fail "--chances: the same seed gave another table"
+[ "$(grep -c ' through$' out.txt)" = 8 ] && [ "$(grep -c ' out$' out.txt)" = 8 ] ||
+    fail "--chances after the group stage: not 8 through and 8 out: $(cat out.txt)"
+# A quarter-finalist is sure of its group place and the quarter-final, and of nothing after.
+awk '/ through$/ { n = 0; for (i = 1; i <= NF; ++i) n += $i ~ /^(0|100)%$/; if (n != 3) bad = 1 }
+     END { exit bad }' out.txt || fail "--chances printed an open chance as certain: $(cat out.txt)"
+rm groups.dat chances.txt
+
 run --text --results missing.dat
 [ "$status" = 1 ] && grep -qF "missing.dat: No such file or directory" err.txt ||
     fail "--results missing.dat: $status $(cat err.txt)"

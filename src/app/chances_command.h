@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "data/tournament.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct ChancesOptions {
+    std::string runs;   // as typed; empty for the default
+    std::string seed;   // as typed; empty for the default
+    std::string format; // "text", "csv" or empty for text
+};
+
+// What is wrong with the options, in the command line's words, or nothing.
+std::optional<std::string> ChancesOptionsProblem(const ChancesOptions& options);
+
+// Prints the chances table for the results entered; returns the exit status.
+int PrintChances(const Games& entered, const ChancesOptions& options);
