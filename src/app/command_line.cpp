@@ -54,7 +54,7 @@ constexpr const char* kHelp =
     "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n"
     "\n"
     "In the window: F1 help, Ctrl+S save, Ctrl+Q exit, Ctrl+P print the view,\n"
-    "Ctrl+E export the view.\n";
+    "Ctrl+E export the view, F9 the chances.\n";
 
 int Usage(const std::string& problem) {
     std::cerr << "korvel: " << problem << " (see korvel --help)\n";

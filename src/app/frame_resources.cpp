@@ -143,6 +143,7 @@ constexpr FrameShortcut kShortcuts[] = {
     {"Ctrl+Q", FrameShortcut::Command, CM_FILEEXIT},
     {"Ctrl+P", FrameShortcut::Print, 0},
     {"Ctrl+E", FrameShortcut::Export, 0},
+    {"F9", FrameShortcut::Chances, 0},
 };
 
 } // namespace

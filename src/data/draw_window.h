@@ -55,6 +55,7 @@ class TDrawWindow : public TWindow, public Tournament {
     // What a screen reader is told of the view (views/).
     ReadingGuide Reading() const override;
     std::string PictureName(int resId) const override;
+    const Tournament* TournamentShown() const override { return this; }
 
     // Time zones (dialogs/).
     void CmUtcMin7();

@@ -13,6 +13,8 @@ struct Game {
     std::int32_t score1 = 0;
     std::int32_t score2 = 0;
     std::int32_t gespeeld = 0; // exactly 1 means the match has a result
+
+    friend bool operator==(const Game&, const Game&) = default;
 };
 
 // One team's group-stage figures, recomputed from the results at every paint.

@@ -41,12 +41,14 @@ struct Accelerator {
 };
 
 // A key the frame answers without a menu item or button, so the menus stay as they are:
-// it sends a command, or has the toolkit print or export the client's current view.
+// it sends a command, has the toolkit print or export the client's current view, or opens
+// the window of the chances of the client's tournament.
 struct FrameShortcut {
     enum Action {
         Command,
         Print,
-        Export
+        Export,
+        Chances
     };
     std::string_view keys; // "F1", "Ctrl+S": the portable text of a key combination
     Action action;

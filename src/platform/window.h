@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/tournament.h"
 #include "platform/color.h"
 #include "platform/gdi.h"
 #include "platform/reading.h"
@@ -132,6 +133,9 @@ class TWindow {
     // empty name for a picture that only decorates). Asked only while one listens.
     virtual ReadingGuide Reading() const { return {}; }
     virtual std::string PictureName(int /*resId*/) const { return {}; }
+    // The tournament the window shows, for readers that work on a copy of it (the
+    // chances); none for a window that shows no tournament.
+    virtual const Tournament* TournamentShown() const { return nullptr; }
 
     // Routing used by the toolkit; each returns false when no handler exists.
     bool HandleCommand(int id);

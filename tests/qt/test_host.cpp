@@ -780,7 +780,7 @@ TEST_F(HostTest, EveryContentsLinkOfTheHelpFileReachesItsSection) {
         for (auto it = block.begin(); !it.atEnd(); ++it)
             if (it.fragment().charFormat().isAnchor())
                 links << it.fragment().charFormat().anchorHref();
-    EXPECT_EQ(links.size(), 16);
+    EXPECT_EQ(links.size(), 17);
     for (const QString& link : links) {
         SCOPED_TRACE(link.toStdString());
         browser->setTextCursor(QTextCursor(browser->document()));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/frame_shortcuts.h"
 
+#include "platform/qt/chances_window.h"
 #include "platform/qt/print_module.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/view_export.h"
@@ -48,9 +49,20 @@ FrameShortcuts::FrameShortcuts(QWidget& frame, const TDecoratedFrame& descriptio
             case FrameShortcut::Export:
                 Export();
                 break;
+            case FrameShortcut::Chances:
+                ShowChances();
+                break;
             }
         });
     }
+}
+
+void FrameShortcuts::ShowChances() {
+    if (client_.TournamentShown() == nullptr)
+        return;
+    if (chances_ == nullptr)
+        chances_ = new ChancesWindow(frame_, client_);
+    chances_->ShowBeside();
 }
 
 bool FrameShortcuts::ViewDrawn() const { return host_.RenderCount() > 0 && !host_.Rendering(); }

@@ -5,12 +5,14 @@
 
 #include <QString>
 
+class ChancesWindow;
 class QWidget;
 class QtWindowHost;
 
 // The frame's keys beside the menus, and the print and export two of them start: Qt's
 // print dialog (which also prints to a PDF file), and a save dialog offering PNG, SVG
-// and PDF. Both draw the client's current view through the views' own code.
+// and PDF. Both draw the client's current view through the views' own code. One more
+// opens the chances window.
 class FrameShortcuts {
   public:
     FrameShortcuts(QWidget& frame, const TDecoratedFrame& description, QtWindowHost& host);
@@ -18,6 +20,7 @@ class FrameShortcuts {
   private:
     void Print();
     void Export();
+    void ShowChances();
     QString AskFile();
     // Before the first render has run the client has not started up: nothing to show.
     bool ViewDrawn() const;
@@ -26,4 +29,5 @@ class FrameShortcuts {
     QWidget& frame_;
     TWindow& client_;
     QtWindowHost& host_;
+    ChancesWindow* chances_ = nullptr; // made at its first use; the frame owns it
 };
