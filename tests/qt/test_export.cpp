@@ -5,12 +5,14 @@
 #include "app/command_ids.h"
 #include "app/draw_app.h"
 #include "data/draw_window.h"
+#include "platform/qt/chances_window.h"
 #include "platform/qt/frame_window.h"
 #include "platform/qt/view_export.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -30,6 +32,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSvgRenderer>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -340,6 +343,42 @@ TEST_F(KeysTest, CtrlSSavesAndCtrlQLeavesAsTheFileMenuDoes) {
     EXPECT_EQ(asked, QStringLiteral("Exit Korvel|Entered results have not been saved\nexit "
                                     "anyway (and lose them)?"));
     QFile::remove(QStringLiteral("korvel.dat"));
+}
+
+// The chances window follows the results: with every match played Germany is champion for
+// sure; a final without a result leaves it open, without a window that stops to wait.
+TEST_F(KeysTest, F9OpensTheChancesWhichFollowEveryResult) {
+    ShowWindow();
+    Press("F9");
+    auto* chances = window_->Window().findChild<ChancesWindow*>(QStringLiteral("chances"));
+    ASSERT_NE(chances, nullptr);
+    EXPECT_TRUE(chances->isVisible());
+    chances->SetRuns(3000);
+    auto* table = chances->findChild<QTableWidget*>();
+    ASSERT_NE(table, nullptr);
+    const int mark = table->columnCount() - 1;
+    auto shows = [&](const char* germany) {
+        for (int waited = 0; waited < 60000; waited += 20) {
+            if (table->item(8, mark)->text() == QLatin1String(germany) &&
+                table->item(8, mark - 1)->text() != QString())
+                return true;
+            QTest::qWait(20);
+        }
+        return false;
+    };
+    Client().Wedstrijd[kFinal].gespeeld = 0;
+    EXPECT_TRUE(shows("through")) << "no final: " << table->item(8, mark)->text().toStdString();
+    EXPECT_NE(table->item(8, mark - 1)->text(), QLatin1String("100%"));
+    Client().Wedstrijd[kFinal].gespeeld = 1;
+    EXPECT_TRUE(shows("champion"));
+    EXPECT_EQ(table->item(8, mark - 1)->text(), QLatin1String("100%"));
+    EXPECT_EQ(table->item(0, mark)->text(), QLatin1String("out"));
+    // A screen reader meets a table with its column headings.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(table);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->role(), QAccessible::Table);
+    ASSERT_NE(reader->tableInterface(), nullptr);
+    EXPECT_EQ(reader->tableInterface()->columnCount(), mark + 1);
 }
 
 TEST_F(KeysTest, F1OpensTheHelpAndTheMenusGainNoShortcut) {

@@ -132,11 +132,11 @@ void ChancesWindow::Start(const Games& games) {
     asked_ = games;
     const unsigned run = ++run_;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
-    status_->setText(QStringLiteral("Playing the matches left 1,000,000 times..."));
+    status_->setText(QStringLiteral("Playing the matches left %L1 times...")
+                         .arg(static_cast<qulonglong>(settings_.runs)));
     // Replacing the worker waits for the cancelled run, which stops within a block.
-    worker_ = std::jthread([this, run, games, cancel = cancel_] {
-        const std::optional<ChancesCounts> counts =
-            SimulateChances(games, SimulationSettings{}, cancel.get());
+    worker_ = std::jthread([this, run, games, settings = settings_, cancel = cancel_] {
+        const std::optional<ChancesCounts> counts = SimulateChances(games, settings, cancel.get());
         if (!counts)
             return;
         QMetaObject::invokeMethod(

@@ -27,6 +27,8 @@ class ChancesWindow : public QWidget {
 
     // Brings the window up beside the frame, with the chances of the results shown now.
     void ShowBeside();
+    // How many tournaments the runs from now on play (a million unless set).
+    void SetRuns(std::uint64_t runs) { settings_.runs = runs; }
 
   private:
     void FollowResults();
@@ -38,6 +40,7 @@ class ChancesWindow : public QWidget {
     QTableWidget* table_;
     QLabel* status_;
     QTimer poll_;
+    SimulationSettings settings_;
     std::optional<Games> asked_; // the results of the latest run started
     unsigned run_ = 0;           // the number of that run; older runs are not shown
     std::shared_ptr<std::atomic<bool>> cancel_;
