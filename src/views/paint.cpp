@@ -29,30 +29,17 @@ bool TDrawWindow::PaintAhead(int step) {
     constexpr int kViews = kTeamView;
     if (step < 0 || step >= kViews + kTeams || FirstTime != 0)
         return false;
-    // Everything a paint sets is put back as it was: what the views draw with or choose
-    // by, and the standings and knock-out pairings they compute, which a view shown now
-    // may not have computed yet from the latest results.
-    const auto games = Wedstrijd;
-    const auto teams = Ploeg;
-    const std::array<TPoel, 4> groups{PoelA, PoelB, PoelC, PoelD};
-    const auto screen = SchermType;
-    const auto team = TeamToShow;
-    const auto reports = ShowTieBreaker;
+    // Everything a paint sets is put back as it was: the tournament it computes and chooses
+    // the page by (a view shown now may not have computed the latest results yet), and
+    // what the views draw with.
+    const Tournament tournament = State();
     const auto pen = Pen;
     const auto brush = Brush;
     SchermType = step < kViews ? step : kTeamView;
-    TeamToShow = step < kViews ? team : step - kViews;
+    TeamToShow = step < kViews ? TeamToShow : step - kViews;
     ShowTieBreaker = 0; // no box
     Paint(true, TRect{});
-    Wedstrijd = games;
-    Ploeg = teams;
-    PoelA = groups[0];
-    PoelB = groups[1];
-    PoelC = groups[2];
-    PoelD = groups[3];
-    SchermType = screen;
-    TeamToShow = team;
-    ShowTieBreaker = reports;
+    static_cast<Tournament&>(*this) = tournament;
     Pen = pen;
     Brush = brush;
     return step + 1 < kViews + kTeams;

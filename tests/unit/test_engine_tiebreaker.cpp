@@ -2,6 +2,7 @@
 // Teams level on points ordered by their mutual matches, and the reports of the
 // matches that decided it.
 
+#include "engine/standings.h"
 #include "support/fixture.h"
 
 #include <ostream>
@@ -174,6 +175,23 @@ TEST_P(TieCases, PrecedeEachReportByABeep) {
     }
     window.BerekenStand();
     EXPECT_EQ(host.events, expected);
+}
+
+// The engine alone, without a toolkit, finds the same decisions the boxes report.
+TEST_P(TieCases, TheEngineRecordsTheDecisionsTheBoxesReport) {
+    PlayCase();
+    Tournament tournament = window.State();
+    TieBreakerDecisions decisions;
+    ComputeStandings(tournament, &decisions);
+    std::vector<std::string> recorded;
+    for (int i = 0; i < decisions.count; ++i) {
+        const Game& g = decisions.matches[i];
+        recorded.push_back(std::string(landnaam[g.ploeg1]) + " - " +
+                           std::string(landnaam[g.ploeg2]) + " " + std::to_string(g.score1) + "-" +
+                           std::to_string(g.score2));
+    }
+    EXPECT_EQ(recorded, GetParam().reports);
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_P(TieCases, ReportsDoNotChangeTheOrder) {
