@@ -2,6 +2,7 @@
 #pragma once
 
 #include "data/game.h"
+#include "data/result_history.h"
 #include "data/results_io.h"
 #include "data/tables.h"
 #include "platform/window.h"
@@ -34,6 +35,9 @@ class TDrawWindow : public TWindow {
     void DoFirstTime();
     void CmFileSave();
     void CmEditClear();
+    // Undo and redo of entered results and of Clear all (data/).
+    void CmEditUndo();
+    void CmEditRedo();
 
     // Standings, tie-breaker and knock-out (engine/).
     void BerekenStand();
@@ -62,6 +66,7 @@ class TDrawWindow : public TWindow {
     // What a screen reader is told of the view (views/).
     ReadingGuide Reading() const override;
     std::string PictureName(int resId) const override;
+    std::string ViewName() const override;
 
     // Time zones (dialogs/).
     void CmUtcMin7();
@@ -129,6 +134,10 @@ class TDrawWindow : public TWindow {
     std::array<Team, kTeams> Ploeg{};
 
   private:
+    ResultHistory::State Results() const { return {Wedstrijd, WedstrijdNummer}; }
+    // Records the change from before to the results as they are now.
+    void RecordChange(ResultHistory::State before, std::string what);
+    void PutBack(const ResultHistory::Step* step, bool undoing);
     void LoadResultsFile();
     void OfferUnsavedResults();
     void BerekenKnockOut();
@@ -142,4 +151,5 @@ class TDrawWindow : public TWindow {
     bool leaveUnsaved_ = false;
     bool unsavedKept_ = false;
     bool endedAtOnce_ = false;
+    ResultHistory history_;
 };

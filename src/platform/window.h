@@ -49,6 +49,8 @@ class WindowHost {
     virtual std::unique_ptr<Surface> OpenClientSurface() = 0;
     // Shows the contents of a help file; a missing file is the viewer's to report.
     virtual void ShowHelp(std::string_view file) = 0;
+    // A short note in the frame's status bar; a toolkit without one lets it go.
+    virtual void ShowStatus(std::string_view /*text*/) {}
 };
 
 // Checks and enables a menu item or button while the toolkit updates it.
@@ -132,6 +134,8 @@ class TWindow {
     // empty name for a picture that only decorates). Asked only while one listens.
     virtual ReadingGuide Reading() const { return {}; }
     virtual std::string PictureName(int /*resId*/) const { return {}; }
+    // A short name of the view shown, for the names of files made from it ("standings").
+    virtual std::string ViewName() const { return "view"; }
 
     // Routing used by the toolkit; each returns false when no handler exists.
     bool HandleCommand(int id);
@@ -143,6 +147,7 @@ class TWindow {
     void Invalidate();
     void PostQuitMessage(int status);
     void WinHelp(const char* helpFile, unsigned command, unsigned long data);
+    void ShowStatus(std::string_view text);
 
     WindowHost* Host() const { return host_; }
     void SetHost(WindowHost* host) { host_ = host; }
