@@ -46,6 +46,7 @@ struct FrameShortcut {
     enum Action {
         Command,
         Print,
+        PrintPreview,
         Export
     };
     std::string_view keys; // "F1", "Ctrl+S": the portable text of a key combination

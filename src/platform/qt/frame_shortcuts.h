@@ -8,17 +8,22 @@
 class QWidget;
 class QtWindowHost;
 
-// The frame's keys beside the menus, and the print and export two of them start: Qt's
-// print dialog (which also prints to a PDF file), and a save dialog offering PNG, SVG
-// and PDF. Both draw the client's current view through the views' own code.
+// The frame's keys beside the menus, and the print and export they start: Qt's print
+// dialog (which also prints to a PDF file) and print preview, and a save dialog offering
+// PNG at four sizes, SVG and PDF. All draw the client's current view through the views'
+// own code, and offer a file in the working folder named after the view.
 class FrameShortcuts {
   public:
     FrameShortcuts(QWidget& frame, const TDecoratedFrame& description, QtWindowHost& host);
 
   private:
     void Print();
+    void Preview();
     void Export();
-    QString AskFile();
+    // The file to export to and the chosen PNG scale, or an empty name.
+    QString AskFile(int& scale);
+    // "korvel-standings.pdf" in the working folder.
+    QString SuggestedFile(const char* suffix) const;
     // Before the first render has run the client has not started up: nothing to show.
     bool ViewDrawn() const;
     void Report(const QString& text, const char* caption);
