@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -349,6 +350,19 @@ TEST_F(KeysTest, CtrlPPrintsThroughThePrintDialogToAPdfFileWithoutAPrinter) {
     // No ligature in the text layer: the word is found as typed.
     EXPECT_TRUE(text.contains(QStringLiteral("semifinales")));
     EXPECT_TRUE(Poppler("pdfinfo", pdf).contains(QStringLiteral("842 x 595 pts (A4)")));
+}
+
+TEST_F(KeysTest, CtrlShiftPShowsThePrintPreviewOfTheViewOnALandscapePage) {
+    ShowWindow();
+    QString title;
+    PressAndAnswer<QPrintPreviewDialog>("Ctrl+Shift+P", [&](QPrintPreviewDialog& dialog) {
+        title = dialog.windowTitle();
+        EXPECT_EQ(dialog.printer()->pageLayout().orientation(), QPageLayout::Landscape);
+        EXPECT_EQ(dialog.printer()->outputFileName(),
+                  QDir::current().absoluteFilePath(QStringLiteral("korvel-standings.pdf")));
+        dialog.reject();
+    });
+    EXPECT_EQ(title, QStringLiteral("Print preview"));
 }
 
 TEST_F(KeysTest, CtrlSSavesAndCtrlQLeavesAsTheFileMenuDoes) {
