@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QRect>
 #include <QSvgGenerator>
 
@@ -34,9 +35,11 @@ void SetUp(QPrinter& printer, const QString& document, const QString& fileName) 
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(document);
     printer.setCreator(document);
-    // The dialog offers printing to this file in the working folder; a printer picked
-    // there instead prints as usual.
+    // The dialog offers printing to this file in the working folder. Where a printer is
+    // set up the dialog still starts on it, as it would without the file.
     printer.setOutputFileName(fileName);
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFormat(QPrinter::NativeFormat);
 }
 
 bool PaintPage(QPrinter& printer, const ViewPainter& view) {
