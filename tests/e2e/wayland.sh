@@ -23,10 +23,11 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 work=$(mktemp -d "${TMPDIR:-/tmp}/korvel-wayland.XXXXXX")
 chmod 755 "$work"
 sway_pid="" run_pid="" recorder_pid=""
+# Each step stands alone: one already gone must not keep the others from their end.
 cleanup() {
-    [ -n "$recorder_pid" ] && kill "$recorder_pid" 2>/dev/null
-    [ -n "$run_pid" ] && kill -TERM "$run_pid" 2>/dev/null
-    [ -n "$sway_pid" ] && kill -TERM "$sway_pid" 2>/dev/null
+    [ -n "$recorder_pid" ] && kill "$recorder_pid" 2>/dev/null || true
+    [ -n "$run_pid" ] && kill -TERM "$run_pid" 2>/dev/null || true
+    [ -n "$sway_pid" ] && kill -TERM "$sway_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     [ "${KEEP:-0}" = 1 ] || rm -rf "$work"
 }
