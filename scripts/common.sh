@@ -4,12 +4,13 @@
 
 KORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# What building Korvel needs, and what running it needs on top of the build.
-KORVEL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
-                       fonts-dejavu-core)
+# What building Korvel needs, and what running it needs on top of the build: Qt's
+# platform plugins for X11 (qt6-qpa-plugins) and for Wayland without X (qt6-wayland).
+KORVEL_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+                       qt6-wayland libgl-dev libxcb1-dev fonts-dejavu-core)
 KORVEL_TEST_PACKAGES=(googletest libgtest-dev xvfb xauth xdotool x11-utils x11vnc imagemagick clang-format libbenchmark-dev
                       desktop-file-utils appstream libxml2-utils dpkg-dev groff-base poppler-utils
-                      at-spi2-core python3-pyatspi dbus-x11)
+                      at-spi2-core python3-pyatspi dbus-x11 sway wtype grim)
 
 # Installs the Debian packages that are not installed yet; does nothing when all are.
 ensure_packages() {

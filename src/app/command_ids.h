@@ -38,6 +38,9 @@ enum CommandId : int {
     CM_UTCMIN5 = 133,
     CM_UTCMIN4 = 134,
     CM_TIMEZONEOTHER = 135,
+    // Keys only, in no menu.
+    CM_EDITUNDO = 136,
+    CM_EDITREDO = 137,
 };
 
 inline constexpr int kIconId = 150;

@@ -20,6 +20,9 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kBadUsage = 2;
+// PNG pixels for each of the window's: up to four, 2880 x 1920.
+constexpr int kMinScale = 1;
+constexpr int kMaxScale = 4;
 
 constexpr const char* kHelp =
     "Usage: korvel [OPTION]...\n"
@@ -31,6 +34,8 @@ constexpr const char* kHelp =
     "                        shown, or its number 0-15); FILE ends in .png (the\n"
     "                        window's pixels), .svg or .pdf (text kept as text, the\n"
     "                        PDF on one A4 landscape page)\n"
+    "  --scale N             with --export to a .png file: N pixels (1 to 4) for each\n"
+    "                        of the window's, a sharp picture N times as large\n"
     "  --text                print the group tables, the knock-out matches and the\n"
     "                        champion\n"
     "  --chances             print each team's chances of winning its group, coming\n"
@@ -54,7 +59,8 @@ constexpr const char* kHelp =
     "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n"
     "\n"
     "In the window: F1 help, Ctrl+S save, Ctrl+Q exit, Ctrl+P print the view,\n"
-    "Ctrl+E export the view, F9 the chances.\n";
+    "Ctrl+Shift+P print preview, Ctrl+E export the view, Ctrl+Z undo a result or\n"
+    "Clear all, Ctrl+Shift+Z or Ctrl+Y redo it, F9 the chances.\n";
 
 int Usage(const std::string& problem) {
     std::cerr << "korvel: " << problem << " (see korvel --help)\n";
@@ -145,12 +151,13 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     const QCommandLineOption text(QStringLiteral("text"), {});
     const QCommandLineOption results(QStringLiteral("results"), {}, QStringLiteral("FILE"));
     const QCommandLineOption timeZone(QStringLiteral("time-zone"), {}, QStringLiteral("OFFSET"));
+    const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("N"));
     const QCommandLineOption chances(QStringLiteral("chances"), {});
     const QCommandLineOption runs(QStringLiteral("runs"), {}, QStringLiteral("N"));
     const QCommandLineOption seed(QStringLiteral("seed"), {}, QStringLiteral("S"));
     const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("FORMAT"));
     parser.addOptions(
-        {help, version, exportView, text, results, timeZone, chances, runs, seed, format});
+        {help, version, exportView, text, results, timeZone, scale, chances, runs, seed, format});
     if (!parser.parse(arguments))
         return Usage(ParserProblem(parser.errorText()));
 
@@ -167,6 +174,8 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     const bool exporting = parser.isSet(exportView);
     if (int(exporting) + int(parser.isSet(text)) + int(parser.isSet(chances)) > 1)
         return Usage("--export, --text and --chances do not go together");
+    if (!exporting && parser.isSet(scale))
+        return Usage("--scale goes with --export to a .png file");
     const ChancesOptions chancesOptions{Local(parser.value(runs)), Local(parser.value(seed)),
                                         Local(parser.value(format))};
     if (!parser.isSet(chances) &&
@@ -208,6 +217,16 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
             return Usage("cannot tell the picture type of '" + Local(files.first()) +
                          "': give a file ending in .png, .svg or .pdf");
     }
+    int pixels = 1;
+    if (parser.isSet(scale)) {
+        if (!exporting || !files.first().endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+            return Usage("--scale goes with --export to a .png file");
+        bool isNumber = false;
+        pixels = parser.value(scale).toInt(&isNumber);
+        if (!isNumber || pixels < kMinScale || pixels > kMaxScale)
+            return Usage("--scale takes a whole number from 1 to 4, not '" +
+                         Local(parser.value(scale)) + "'");
+    }
 
     const bool named = parser.isSet(results);
     const std::string resultsFile = named ? Local(parser.value(results)) : kResultsFile;
@@ -224,7 +243,7 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     }
     LoadPictures();
     const std::string file = Local(files.first());
-    if (const std::string reason = ExportViewFile(window, file); !reason.empty())
+    if (const std::string reason = ExportViewFile(window, file, pixels); !reason.empty())
         return Failure("cannot write " + file + ": " + reason);
     return 0;
 }

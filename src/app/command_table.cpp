@@ -19,6 +19,8 @@ constexpr std::array kResponseTable{
     Command<&W::CmFileExit>(CM_FILEEXIT),
     Command<&W::CmEditClear>(CM_EDITCLEAR),
     Command<&W::CmEditResult>(CM_EDITRESULT),
+    Command<&W::CmEditUndo>(CM_EDITUNDO),
+    Command<&W::CmEditRedo>(CM_EDITREDO),
     Command<&W::CmShowStand>(CM_SHOWSTAND),
     Command<&W::CmShowSchema>(CM_SHOWSCHEMA),
     Command<&W::CmShowIntro>(CM_SHOWINTRO),

@@ -135,13 +135,18 @@ constexpr TGadget kButtonBar[] = {
 };
 
 // The keys people expect from a desktop program, for commands the menus already have
-// (the same handlers, so Ctrl+Q asks and ends exactly as "&Exit" does) and for print
-// and export, which the toolkit does with the current view.
+// (the same handlers, so Ctrl+Q asks and ends exactly as "&Exit" does), for undo and
+// redo of the results, and for print and export, which the toolkit does with the
+// current view.
 constexpr FrameShortcut kShortcuts[] = {
     {"F1", FrameShortcut::Command, CM_HELP},
     {"Ctrl+S", FrameShortcut::Command, CM_FILESAVE},
     {"Ctrl+Q", FrameShortcut::Command, CM_FILEEXIT},
+    {"Ctrl+Z", FrameShortcut::Command, CM_EDITUNDO},
+    {"Ctrl+Shift+Z", FrameShortcut::Command, CM_EDITREDO},
+    {"Ctrl+Y", FrameShortcut::Command, CM_EDITREDO},
     {"Ctrl+P", FrameShortcut::Print, 0},
+    {"Ctrl+Shift+P", FrameShortcut::PrintPreview, 0},
     {"Ctrl+E", FrameShortcut::Export, 0},
     {"F9", FrameShortcut::Chances, 0},
 };

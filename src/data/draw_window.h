@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/game.h"
+#include "data/result_history.h"
 #include "data/results_io.h"
 #include "data/tournament.h"
 #include "platform/window.h"
@@ -27,6 +29,9 @@ class TDrawWindow : public TWindow, public Tournament {
     void DoFirstTime();
     void CmFileSave();
     void CmEditClear();
+    // Undo and redo of entered results and of Clear all (data/).
+    void CmEditUndo();
+    void CmEditRedo();
 
     // Standings, tie-breaker and knock-out (engine/).
     void BerekenStand();
@@ -56,6 +61,7 @@ class TDrawWindow : public TWindow, public Tournament {
     ReadingGuide Reading() const override;
     std::string PictureName(int resId) const override;
     const Tournament* TournamentShown() const override { return this; }
+    std::string ViewName() const override;
 
     // Time zones (dialogs/).
     void CmUtcMin7();
@@ -116,6 +122,10 @@ class TDrawWindow : public TWindow, public Tournament {
     const Tournament& State() const { return *this; }
 
   private:
+    ResultHistory::State Results() const { return {Wedstrijd, WedstrijdNummer}; }
+    // Records the change from before to the results as they are now.
+    void RecordChange(ResultHistory::State before, std::string what);
+    void PutBack(const ResultHistory::Step* step, bool undoing);
     void LoadResultsFile();
     void OfferUnsavedResults();
     void ReportTieBreakerDecisions(const TieBreakerDecisions& decisions);
@@ -129,4 +139,5 @@ class TDrawWindow : public TWindow, public Tournament {
     bool leaveUnsaved_ = false;
     bool unsavedKept_ = false;
     bool endedAtOnce_ = false;
+    ResultHistory history_;
 };

@@ -2,6 +2,7 @@
 #include "data/draw_window.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -52,13 +53,16 @@ void TDrawWindow::CmFileSave() {
         return;
     }
     MoetSaven = 0;
+    history_.MarkSaved();
 }
 
 void TDrawWindow::CmEditClear() {
     if (MessageBox("Are you sure?", "Clear all match results", MB_OKCANCEL | MB_ICONSTOP) != IDOK)
         return;
+    ResultHistory::State before = Results();
     WedstrijdSchema();
     Invalidate();
     WedstrijdNummer = 0;
     MoetSaven = 1;
+    RecordChange(std::move(before), "Clear all");
 }

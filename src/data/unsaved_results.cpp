@@ -57,6 +57,7 @@ void TDrawWindow::OfferUnsavedResults() {
         DecodeResults(file.bytes, Wedstrijd);
         WedstrijdNummer = NextMatchAfterLoad(Wedstrijd, kMatches);
         MoetSaven = 1;
+        history_.Restart();
     }
     // A program ended while the question was open has had no answer: the results
     // stay for the next start.

@@ -7,6 +7,21 @@
 #include "views/kickoff.h"
 
 #include <string>
+#include <utility>
+
+namespace {
+
+// What the status bar says of an entered result when it is undone or redone.
+std::string ResultText(const Game& g) {
+    std::string text = "the result " + std::to_string(g.score1) + "-" + std::to_string(g.score2);
+    const std::string_view team1 = landnaam[g.ploeg1];
+    const std::string_view team2 = landnaam[g.ploeg2];
+    if (team1.empty() || team2.empty())
+        return text + " of the match of " + std::to_string(g.datum) + " June";
+    return text + " of " + std::string(team1) + " - " + std::string(team2);
+}
+
+} // namespace
 
 void TDrawWindow::EvLButtonDown(unsigned, TPoint& pt) {
     if (SchermType != kScheduleView)
@@ -39,6 +54,7 @@ void TDrawWindow::CmEditResult() {
     if (result == IDCANCEL)
         return;
 
+    ResultHistory::State before = Results();
     g.score1 = TextToNumber(FieldText(tb.score1));
     g.score2 = TextToNumber(FieldText(tb.score2));
     g.gespeeld = 1;
@@ -50,4 +66,5 @@ void TDrawWindow::CmEditResult() {
     if (WedstrijdNummer < kFinal)
         WedstrijdNummer += 1;
     MoetSaven = 1;
+    RecordChange(std::move(before), ResultText(g));
 }

@@ -47,6 +47,7 @@ struct FrameShortcut {
     enum Action {
         Command,
         Print,
+        PrintPreview,
         Export,
         Chances
     };

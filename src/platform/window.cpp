@@ -76,6 +76,11 @@ void TWindow::WinHelp(const char* helpFile, unsigned command, unsigned long) {
         host_->ShowHelp(helpFile ? helpFile : "");
 }
 
+void TWindow::ShowStatus(std::string_view text) {
+    if (host_)
+        host_->ShowStatus(text);
+}
+
 TClientDC::TClientDC(TWindow& window) {
     if (WindowHost* host = window.Host())
         surface_ = host->OpenClientSurface();

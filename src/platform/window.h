@@ -50,6 +50,8 @@ class WindowHost {
     virtual std::unique_ptr<Surface> OpenClientSurface() = 0;
     // Shows the contents of a help file; a missing file is the viewer's to report.
     virtual void ShowHelp(std::string_view file) = 0;
+    // A short note in the frame's status bar; a toolkit without one lets it go.
+    virtual void ShowStatus(std::string_view /*text*/) {}
 };
 
 // Checks and enables a menu item or button while the toolkit updates it.
@@ -136,6 +138,8 @@ class TWindow {
     // The tournament the window shows, for readers that work on a copy of it (the
     // chances); none for a window that shows no tournament.
     virtual const Tournament* TournamentShown() const { return nullptr; }
+    // A short name of the view shown, for the names of files made from it ("standings").
+    virtual std::string ViewName() const { return "view"; }
 
     // Routing used by the toolkit; each returns false when no handler exists.
     bool HandleCommand(int id);
@@ -147,6 +151,7 @@ class TWindow {
     void Invalidate();
     void PostQuitMessage(int status);
     void WinHelp(const char* helpFile, unsigned command, unsigned long data);
+    void ShowStatus(std::string_view text);
 
     WindowHost* Host() const { return host_; }
     void SetHost(WindowHost* host) { host_ = host; }

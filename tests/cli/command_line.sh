@@ -61,6 +61,12 @@ usage_errors=(
     "--chances --runs 1000000001|--runs takes a number of tournaments from 1"
     "--chances --seed -1|--seed takes a whole number"
     "--chances --format xml|--format takes text or csv"
+    "--scale 2|--scale goes with --export to a .png file"
+    "--text --scale 2|--scale goes with --export to a .png file"
+    "--export standings --scale 2 x.svg|--scale goes with --export to a .png file"
+    "--export standings --scale 5 x.png|--scale takes a whole number from 1 to 4, not '5'"
+    "--export standings --scale 0 x.png|--scale takes a whole number from 1 to 4, not '0'"
+    "--export standings --scale 1.5 x.png|--scale takes a whole number from 1 to 4, not '1.5'"
 )
 for row in "${usage_errors[@]}"; do
     IFS='|' read -r arguments message <<<"$row"
@@ -81,6 +87,9 @@ run --version
 # arguments | file | what it must carry
 exports=(
     "--export standings s.png|s.png|720x480"
+    "--export standings --scale 2 z.png|z.png|1440x960"
+    "--scale 4 --export map c.png|c.png|2880x1920"
+    "--export standings t.pdf|t.pdf|semifinales"
     "--export team:England t.svg|t.svg|>England</text>"
     "--export team:croatia c.svg|c.svg|>Croatia</text>"
     "--time-zone -700 --export schedule z.svg|z.svg|>700</text>"

@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -38,6 +39,7 @@
 #include <QTimer>
 #include <QXmlStreamReader>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -161,6 +163,30 @@ TEST_F(ExportTest, PngOfEveryViewIsTheWindowsCanvasPixelForPixel) {
     }
 }
 
+// At twice the pixels the views keep their layout, but are drawn anew: text is not a
+// doubled copy of the pixels at a ratio of 1. The window at a ratio of 1 is the test
+// above.
+TEST_F(ExportTest, PngAtScaleTwoIsTheSameViewDrawnSharpNotPixelDoubled) {
+    const QSize area = ViewArea();
+    for (const ViewCase& view : kViews) {
+        SCOPED_TRACE(view.name);
+        Show(view);
+        const QImage single = RenderView(Client(), 1).convertToFormat(QImage::Format_RGB32);
+        const QString path = File("view2.png");
+        ASSERT_EQ(ExportView(Client(), path, ExportFormat::Png, 2), QString());
+        const QImage twice = QImage(path).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(twice.size(), area * 2);
+        EXPECT_NE(twice, single.scaled(area * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        // Shrunk back, every 2 x 2 block is close to the pixel it stands for.
+        const QImage shrunk = twice.scaled(area, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        long long difference = 0;
+        for (int y = 0; y < area.height(); ++y)
+            for (int x = 0; x < area.width(); ++x)
+                difference += std::abs(qGray(shrunk.pixel(x, y)) - qGray(single.pixel(x, y)));
+        EXPECT_LT(difference / (area.width() * area.height()), 6) << "mean grey difference";
+    }
+}
+
 TEST_F(ExportTest, ExportNeverStopsForTheTieBreakerReports) {
     // Czech Rep. and Italy are level in group C, decided by their match: the window
     // would report it in a box; an export must not.
@@ -257,7 +283,7 @@ class KeysTest : public ExportTest {
 
 struct SaveCase {
     const char* typed;
-    int type; // the dialog's type list: 0 PNG, 1 SVG, 2 PDF
+    int type; // the dialog's type list: 0-3 PNG at 1 to 4 times the size, 4 SVG, 5 PDF
     const char* written;
 };
 
@@ -268,7 +294,8 @@ TEST_F(KeysTest, CtrlEWritesTheCurrentViewToTheFileChosenInTheSaveDialog) {
     Show(kViews[1]);
     const SaveCase cases[] = {
         {"bare", 0, "bare.png"},       // the offered type's extension
-        {"chosen", 2, "chosen.pdf"},   // the extension of the type picked
+        {"large", 1, "large.png"},     // twice the pixels
+        {"chosen", 5, "chosen.pdf"},   // the extension of the type picked
         {"typed.svg", 0, "typed.svg"}, // an extension typed wins
     };
     for (const SaveCase& c : cases) {
@@ -278,6 +305,9 @@ TEST_F(KeysTest, CtrlEWritesTheCurrentViewToTheFileChosenInTheSaveDialog) {
             auto* name = Child<QLineEdit>(dialog, "fileNameEdit");
             if (!types || !name)
                 return dialog.reject();
+            // Offered: a file in the working folder named after the view.
+            EXPECT_EQ(name->text(), QStringLiteral("korvel-schedule.png"));
+            EXPECT_EQ(dialog.directory(), QDir::current());
             for (int i = types->currentIndex(); i < c.type; ++i)
                 QTest::keyClick(types, Qt::Key_Down);
             name->setText(File(c.typed));
@@ -285,7 +315,9 @@ TEST_F(KeysTest, CtrlEWritesTheCurrentViewToTheFileChosenInTheSaveDialog) {
         });
         const QString path = File(c.written);
         ASSERT_TRUE(QFile::exists(path)) << QDir(dir_.path()).entryList().join(' ').toStdString();
-        if (path.endsWith(QLatin1String(".png")))
+        if (c.type == 1)
+            EXPECT_EQ(QImage(path).size(), ViewArea() * 2);
+        else if (path.endsWith(QLatin1String(".png")))
             EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32),
                       window_->CanvasImage().copy(QRect(QPoint(0, 0), ViewArea())));
         else if (path.endsWith(QLatin1String(".pdf")))
@@ -309,13 +341,31 @@ TEST_F(KeysTest, CtrlPPrintsThroughThePrintDialogToAPdfFileWithoutAPrinter) {
             return dialog.reject();
         // Never a real printer, whatever this machine has.
         printers->setCurrentIndex(printers->findText(QStringLiteral("Print to File (PDF)")));
+        EXPECT_EQ(file->text(),
+                  QDir::current().absoluteFilePath(QStringLiteral("korvel-standings.pdf")));
         file->setText(pdf);
         for (QAbstractButton* button : buttons->buttons())
             if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
                 button->click();
     });
-    EXPECT_TRUE(Poppler("pdftotext", pdf).contains(QStringLiteral("European Champion 1996")));
+    const QString text = Poppler("pdftotext", pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("European Champion 1996")));
+    // No ligature in the text layer: the word is found as typed.
+    EXPECT_TRUE(text.contains(QStringLiteral("semifinales")));
     EXPECT_TRUE(Poppler("pdfinfo", pdf).contains(QStringLiteral("842 x 595 pts (A4)")));
+}
+
+TEST_F(KeysTest, CtrlShiftPShowsThePrintPreviewOfTheViewOnALandscapePage) {
+    ShowWindow();
+    QString title;
+    PressAndAnswer<QPrintPreviewDialog>("Ctrl+Shift+P", [&](QPrintPreviewDialog& dialog) {
+        title = dialog.windowTitle();
+        EXPECT_EQ(dialog.printer()->pageLayout().orientation(), QPageLayout::Landscape);
+        EXPECT_EQ(dialog.printer()->outputFileName(),
+                  QDir::current().absoluteFilePath(QStringLiteral("korvel-standings.pdf")));
+        dialog.reject();
+    });
+    EXPECT_EQ(title, QStringLiteral("Print preview"));
 }
 
 TEST_F(KeysTest, CtrlSSavesAndCtrlQLeavesAsTheFileMenuDoes) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/hit_test.h"
 #include "support/fixture.h"
+#include "support/work_dir.h"
 
 #include <climits>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -297,6 +299,103 @@ TEST_F(EntryResult, RefusedScoreStaysTypedUntilCorrected) {
     EXPECT_EQ(window.Wedstrijd[8].gespeeld, 1);
     EXPECT_EQ(window.WedstrijdNummer, 9);
     EXPECT_EQ(window.MoetSaven, 1);
+}
+
+// Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) after typed results, Clear all and saves: the
+// results, the current match, the unsaved flag and the status bar after the last step.
+TEST_F(EntryResult, UndoAndRedoPutBackResultsAndKnowWhatIsSaved) {
+    enum Step {
+        Type21,
+        Clear,
+        Undo,
+        Redo,
+        Save
+    };
+    constexpr int kUndo = 136;
+    constexpr int kRedo = 137;
+    struct Case {
+        std::vector<Step> steps;
+        int score1, played4, played7; // match 4's first score; whether 4 and 7 are played
+        int current, unsaved;
+        const char* status; // the last status text
+    };
+    const Case cases[] = {
+        {{Type21, Undo}, 0, 0, 1, 4, 0, "Undone: the result 2-1 of Netherlands - Scotland"},
+        {{Type21, Undo, Redo}, 2, 1, 1, 5, 1, "Redone: the result 2-1 of Netherlands - Scotland"},
+        {{Type21, Type21, Undo}, 2, 1, 1, 4, 1, "Undone: the result 2-1 of Netherlands - Scotland"},
+        {{Clear, Undo}, 0, 0, 1, 4, 0, "Undone: Clear all"},
+        {{Type21, Clear, Undo, Undo},
+         0,
+         0,
+         1,
+         4,
+         0,
+         "Undone: the result 2-1 of Netherlands - Scotland"},
+        {{Type21, Clear, Undo, Undo, Redo, Redo}, 0, 0, 0, 0, 1, "Redone: Clear all"},
+        // Undoing back past a save leaves the results unsaved; redoing to it, saved.
+        {{Type21, Save, Undo}, 0, 0, 1, 4, 1, "Undone: the result 2-1 of Netherlands - Scotland"},
+        {{Type21, Save, Undo, Redo},
+         2,
+         1,
+         1,
+         5,
+         0,
+         "Redone: the result 2-1 of Netherlands - Scotland"},
+        {{Type21, Undo, Save, Redo},
+         2,
+         1,
+         1,
+         5,
+         1,
+         "Redone: the result 2-1 of Netherlands - Scotland"},
+        // A new change after an undo drops what could be redone, and the saved state
+        // with it.
+        {{Type21, Save, Undo, Clear, Redo}, 0, 0, 0, 0, 1, "Nothing to redo"},
+        {{Undo}, 0, 0, 1, 4, 0, "Nothing to undo"},
+        {{Redo}, 0, 0, 1, 4, 0, "Nothing to redo"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("case " + std::to_string(&c - cases));
+        const ScopedWorkDir dir;
+        TDrawWindow fresh(nullptr);
+        host.Attach(fresh);
+        fresh.FirstTime = 0;
+        fresh.Wedstrijd[7].score1 = 3;
+        fresh.Wedstrijd[7].gespeeld = 1;
+        fresh.WedstrijdNummer = 4;
+        host.statusTexts.clear();
+        for (const Step step : c.steps) {
+            switch (step) {
+            case Type21:
+                fresh.WedstrijdNummer = 4;
+                host.ExpectDialog({kResultDialog, {{306, "2"}, {307, "1"}}, IDOK});
+                ASSERT_TRUE(fresh.HandleCommand(102));
+                break;
+            case Clear:
+                host.ExpectBox("Clear all match results", IDOK);
+                ASSERT_TRUE(fresh.HandleCommand(106));
+                break;
+            case Undo:
+                ASSERT_TRUE(fresh.HandleCommand(kUndo));
+                break;
+            case Redo:
+                ASSERT_TRUE(fresh.HandleCommand(kRedo));
+                break;
+            case Save:
+                fresh.CmFileSave();
+                break;
+            }
+        }
+        EXPECT_EQ(fresh.Wedstrijd[4].score1, c.score1);
+        EXPECT_EQ(fresh.Wedstrijd[4].gespeeld, c.played4);
+        EXPECT_EQ(fresh.Wedstrijd[7].gespeeld, c.played7);
+        EXPECT_EQ(fresh.WedstrijdNummer, c.current);
+        EXPECT_EQ(fresh.MoetSaven, c.unsaved);
+        ASSERT_FALSE(host.statusTexts.empty());
+        EXPECT_EQ(host.statusTexts.back(), c.status);
+        EXPECT_TRUE(host.ScriptDone());
+        host.Attach(window);
+    }
 }
 
 } // namespace

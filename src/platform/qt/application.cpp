@@ -14,6 +14,9 @@ int TApplication::Run() {
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvel"));
+    // The desktop entry's name: on Wayland it is the window's app id, by which the
+    // desktop finds the launcher and icon that go with the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("nl.korvel.Korvel"));
     // The program brings every picture it shows; the boxes take Qt's own icons rather
     // than searching the desktop's icon themes on disk, which costs tens of
     // milliseconds at start-up where large themes are installed.

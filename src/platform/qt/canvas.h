@@ -18,6 +18,11 @@
 // Every drawing surface of a render shares the painter (Qt allows one painter per
 // device, and the views open surfaces inside each other). The canvas remembers the
 // part it has drawn on, so clearing it for the next render costs only that part.
+//
+// The views draw in view pixels; at a pixel ratio above 1 (a screen scaled by the
+// desktop, a larger export) the picture has that many device pixels per view pixel,
+// and text is drawn at the device's resolution. Every edge falls on a whole device
+// pixel, and lines one view pixel wide are equally wide everywhere.
 class Canvas final : public PaintTarget {
   public:
     // All that the views draw, whatever the size of the window: the canvas of the
@@ -26,12 +31,16 @@ class Canvas final : public PaintTarget {
     static constexpr int kWidth = 720;
     static constexpr int kHeight = 480;
 
-    explicit Canvas(QSize size);
+    explicit Canvas(QSize size, qreal pixelRatio = 1);
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
+    // PixelRatio() device pixels for each of the Size() view pixels.
     const QImage& Image() const { return image_; }
-    QSize Size() const { return image_.size(); }
+    QSize Size() const { return size_; }
+    qreal PixelRatio() const { return ratio_; }
+    // Draws at another ratio from now on, on a white picture with no text kept.
+    void SetPixelRatio(qreal ratio);
 
     // Back to white, as a render begins.
     void Clear();
@@ -55,6 +64,11 @@ class Canvas final : public PaintTarget {
 
   private:
     QPainter& Painter();
+    bool Scaled() const { return ratio_ != 1; }
+    // The device pixels of an area in view pixels, at a ratio above 1.
+    QRect DeviceRect(const QRect& rect) const;
+    // A picture with the canvas's ratio, or one of view pixels scaled up, at the point.
+    void DrawScaled(QPoint topLeft, const QImage& picture);
     void Touch(const QRect& rect) { drawn_ |= rect; }
     const QImage& TextCell(std::string_view text, QRgb colour);
     const QImage* FindTextCell(std::string_view text, QRgb colour);
@@ -63,6 +77,8 @@ class Canvas final : public PaintTarget {
     // A text's cell drawn on an image of its own.
     QImage DrawCell(const QString& text, QRgb colour) const;
 
+    QSize size_;
+    qreal ratio_;
     QImage image_;
     QPainter painter_;
     ViewFont font_;

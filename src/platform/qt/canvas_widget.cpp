@@ -15,16 +15,29 @@ CanvasWidget::CanvasWidget(QtWindowHost& host, QWidget* parent) : QWidget(parent
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
-    const QImage& image = host_.GetCanvas().Image();
+    const Canvas& canvas = host_.GetCanvas();
+    const QImage& image = canvas.Image();
+    const QRect area(QPoint(), canvas.Size());
     QPainter painter(this);
     const QRect exposed = event->rect();
-    const QRect fromCanvas = exposed & image.rect();
-    if (!fromCanvas.isEmpty())
-        painter.drawImage(fromCanvas.topLeft(), image, fromCanvas);
+    const QRect fromCanvas = exposed & area;
+    if (!fromCanvas.isEmpty()) {
+        if (canvas.PixelRatio() == 1) {
+            painter.drawImage(fromCanvas.topLeft(), image, fromCanvas);
+        } else {
+            // Device pixel for device pixel; the painter clips it to what is exposed.
+            painter.setClipRect(fromCanvas);
+            painter.drawImage(QRect(area), image);
+            painter.setClipping(false);
+        }
+    }
     // The canvas holds all that the views draw; beyond it the window is plain white.
-    for (const QRect& rest : QRegion(exposed).subtracted(QRegion(image.rect())))
+    for (const QRect& rest : QRegion(exposed).subtracted(QRegion(area)))
         painter.fillRect(rest, Qt::white);
     painter.end();
+    // Moved to a screen of another scale: drawn again at the new one.
+    if (devicePixelRatioF() != canvas.PixelRatio())
+        host_.Invalidate();
     host_.CanvasShown();
 }
 

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-std::string ExportViewFile(TWindow& window, const std::string& path) {
+std::string ExportViewFile(TWindow& window, const std::string& path, int scale) {
     const RuntimeDir runtimeDir;
     int argc = 1;
     char name[] = "korvel";
@@ -23,5 +23,5 @@ std::string ExportViewFile(TWindow& window, const std::string& path) {
     const std::optional<ExportFormat> format = ExportFormatOf(file);
     if (!format)
         return "the file name ends in neither .png, .svg nor .pdf";
-    return ExportView(window, file, *format).toLocal8Bit().toStdString();
+    return ExportView(window, file, *format, scale).toLocal8Bit().toStdString();
 }

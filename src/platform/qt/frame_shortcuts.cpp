@@ -6,6 +6,7 @@
 #include "platform/qt/qt_host.h"
 #include "platform/qt/view_export.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QKeySequence>
 #include <QShortcut>
@@ -16,12 +17,16 @@ namespace {
 struct ExportFilter {
     const char* filter;
     const char* suffix;
+    int scale; // PNG pixels for each view pixel
 };
 
 constexpr ExportFilter kExportFilters[] = {
-    {"PNG picture (*.png)", "png"},
-    {"SVG drawing (*.svg)", "svg"},
-    {"PDF document (*.pdf)", "pdf"},
+    {"PNG picture, 720 x 480 (*.png)", "png", 1},
+    {"PNG picture, 1440 x 960 (*.png)", "png", 2},
+    {"PNG picture, 2160 x 1440 (*.png)", "png", 3},
+    {"PNG picture, 2880 x 1920 (*.png)", "png", 4},
+    {"SVG drawing (*.svg)", "svg", 1},
+    {"PDF document (*.pdf)", "pdf", 1},
 };
 
 QString Latin1(std::string_view text) {
@@ -45,6 +50,9 @@ FrameShortcuts::FrameShortcuts(QWidget& frame, const TDecoratedFrame& descriptio
                 break;
             case FrameShortcut::Print:
                 Print();
+                break;
+            case FrameShortcut::PrintPreview:
+                Preview();
                 break;
             case FrameShortcut::Export:
                 Export();
@@ -75,16 +83,33 @@ void FrameShortcuts::Print() {
     if (!ViewDrawn())
         return;
     QString reason;
-    const PrintOutcome outcome = PrintView(client_, &frame_, reason);
+    const PrintOutcome outcome = PrintView(client_, &frame_, SuggestedFile("pdf"), reason);
     host_.ReactivateAfterModal();
     if (outcome == PrintOutcome::Failed)
         Report(QStringLiteral("The view could not be printed:\n%1").arg(reason), "Print");
 }
 
+void FrameShortcuts::Preview() {
+    if (!ViewDrawn())
+        return;
+    QString reason;
+    const bool shown = PreviewView(client_, &frame_, SuggestedFile("pdf"), reason);
+    host_.ReactivateAfterModal();
+    if (!shown)
+        Report(QStringLiteral("The print preview could not be shown:\n%1").arg(reason), "Print");
+}
+
+QString FrameShortcuts::SuggestedFile(const char* suffix) const {
+    return QDir::current().absoluteFilePath(
+        QStringLiteral("korvel-%1.%2")
+            .arg(QString::fromStdString(client_.ViewName()), QString::fromLatin1(suffix)));
+}
+
 void FrameShortcuts::Export() {
     if (!ViewDrawn())
         return;
-    const QString path = AskFile();
+    int scale = 1;
+    const QString path = AskFile(scale);
     if (path.isEmpty())
         return;
     const std::optional<ExportFormat> format = ExportFormatOf(path);
@@ -92,12 +117,12 @@ void FrameShortcuts::Export() {
         Report(QStringLiteral("Korvel exports .png, .svg and .pdf files:\n%1").arg(path), "Export");
         return;
     }
-    const QString reason = ExportView(client_, path, *format);
+    const QString reason = ExportView(client_, path, *format, scale);
     if (!reason.isEmpty())
         Report(QStringLiteral("%1 was not written:\n%2").arg(path, reason), "Export");
 }
 
-QString FrameShortcuts::AskFile() {
+QString FrameShortcuts::AskFile(int& scale) {
     QFileDialog dialog(&frame_, QStringLiteral("Export the view"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
@@ -113,8 +138,13 @@ QString FrameShortcuts::AskFile() {
                              dialog.setDefaultSuffix(QString::fromLatin1(kExportFilters[i].suffix));
                      });
     // The dialog changes the offered name's extension with the type.
-    dialog.selectFile(QStringLiteral("korvel.png"));
+    dialog.setDirectory(QDir::current());
+    dialog.selectFile(SuggestedFile(kExportFilters[0].suffix));
     const bool accepted = dialog.exec() == QDialog::Accepted;
     host_.ReactivateAfterModal();
-    return accepted ? dialog.selectedFiles().value(0) : QString();
+    if (!accepted)
+        return {};
+    const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
+    scale = chosen >= 0 ? kExportFilters[chosen].scale : 1;
+    return dialog.selectedFiles().value(0);
 }

@@ -9,9 +9,10 @@ class ChancesWindow;
 class QWidget;
 class QtWindowHost;
 
-// The frame's keys beside the menus, and the print and export two of them start: Qt's
-// print dialog (which also prints to a PDF file), and a save dialog offering PNG, SVG
-// and PDF. Both draw the client's current view through the views' own code. One more
+// The frame's keys beside the menus, and the print and export they start: Qt's print
+// dialog (which also prints to a PDF file) and print preview, and a save dialog offering
+// PNG at four sizes, SVG and PDF. All draw the client's current view through the views'
+// own code, and offer a file in the working folder named after the view. One more
 // opens the chances window.
 class FrameShortcuts {
   public:
@@ -19,9 +20,13 @@ class FrameShortcuts {
 
   private:
     void Print();
+    void Preview();
     void Export();
     void ShowChances();
-    QString AskFile();
+    // The file to export to and the chosen PNG scale, or an empty name.
+    QString AskFile(int& scale);
+    // "korvel-standings.pdf" in the working folder.
+    QString SuggestedFile(const char* suffix) const;
     // Before the first render has run the client has not started up: nothing to show.
     bool ViewDrawn() const;
     void Report(const QString& text, const char* caption);

@@ -4,6 +4,7 @@
 #include "platform/qt/canvas_widget.h"
 #include "platform/qt/frame_bars.h"
 #include "platform/qt/lazy_icon.h"
+#include "platform/qt/window_manager.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -13,8 +14,11 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -24,6 +28,10 @@ QIcon FrameIcon(int iconId) {
     // which find it installed, and is not built into the program.
     return LazyIcon({std::to_string(iconId), "icon-64"});
 }
+
+// Room left around a window of normal size for the window manager's title bar and
+// borders, so that all of the window is on screen when it is not maximised.
+constexpr QSize kDecorationRoom(48, 64);
 
 } // namespace
 
@@ -57,8 +65,25 @@ class QtFrameWindow::MainWindow final : public QMainWindow {
             buttons_ = buttons;
         }
 
-        canvas_ = new CanvasWidget(host, this);
-        setCentralWidget(canvas_);
+        // On a screen smaller than the views the canvas scrolls. The area has no frame
+        // and no focus of its own: where the views fit, the window is as without it.
+        auto* scroller = new QScrollArea(this);
+        scroller->setObjectName(QStringLiteral("canvasScroller"));
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setFocusPolicy(Qt::NoFocus);
+        scroller->setWidgetResizable(true);
+        canvas_ = new CanvasWidget(host, scroller);
+        canvas_->setMinimumSize(Canvas::kWidth, Canvas::kHeight);
+        scroller->setWidget(canvas_);
+        setCentralWidget(scroller);
+    }
+
+    // The bars above and below the views at their full size: the window's own size.
+    QSize NaturalSize() const {
+        const int barsWidth = buttons_ ? buttons_->sizeHint().width() : 0;
+        const int barsHeight = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
+                               (buttons_ ? buttons_->sizeHint().height() : 0);
+        return {std::max(Canvas::kWidth, barsWidth), Canvas::kHeight + barsHeight};
     }
 
     QToolBar* Buttons() const { return buttons_; }
@@ -96,9 +121,21 @@ QtFrameWindow::QtFrameWindow(TDecoratedFrame& frame)
 QtFrameWindow::~QtFrameWindow() = default;
 
 void QtFrameWindow::ShowMaximized() {
-    // Without a window manager showMaximized() alone leaves the window at its own size.
-    if (const QScreen* screen = window_->screen())
-        window_->setGeometry(screen->availableGeometry());
+    if (const QScreen* screen = window_->screen()) {
+        const QRect available = screen->availableGeometry();
+        if (WindowManagerMaximises()) {
+            // The size the window returns to when it is no longer maximised: its own,
+            // as far as the screen holds it with its title bar, centred.
+            QRect normal(QPoint(),
+                         window_->NaturalSize().boundedTo(
+                             (available.size() - kDecorationRoom).expandedTo(QSize(1, 1))));
+            normal.moveCenter(available.center());
+            window_->setGeometry(normal);
+        } else {
+            // Nobody else maximises the window.
+            window_->setGeometry(available);
+        }
+    }
     window_->showMaximized();
     window_->activateWindow();
 }

@@ -6,7 +6,9 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QRect>
 #include <QSvgGenerator>
 
@@ -29,11 +31,30 @@ bool WriteSvg(QIODevice& device, QSize size, const QString& title, const QString
     return painter.end();
 }
 
-PrintOutcome Print(QWidget* parent, const QString& document, const ViewPainter& view) {
-    QPrinter printer(QPrinter::HighResolution);
+void SetUp(QPrinter& printer, const QString& document, const QString& fileName) {
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(document);
     printer.setCreator(document);
+    // The dialog offers printing to this file in the working folder. Where a printer is
+    // set up the dialog still starts on it, as it would without the file.
+    printer.setOutputFileName(fileName);
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFormat(QPrinter::NativeFormat);
+}
+
+bool PaintPage(QPrinter& printer, const ViewPainter& view) {
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    view.paint(view.context, painter,
+               printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    return painter.end();
+}
+
+PrintOutcome Print(QWidget* parent, const QString& document, const QString& fileName,
+                   const ViewPainter& view) {
+    QPrinter printer(QPrinter::HighResolution);
+    SetUp(printer, document, fileName);
     {
         QPrintDialog dialog(&printer, parent);
         dialog.setWindowTitle(QStringLiteral("Print the view"));
@@ -42,15 +63,21 @@ PrintOutcome Print(QWidget* parent, const QString& document, const ViewPainter& 
         if (dialog.exec() != QDialog::Accepted)
             return PrintOutcome::Cancelled;
     }
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return PrintOutcome::Failed;
-    view.paint(view.context, painter,
-               printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
+    return PaintPage(printer, view) ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
-constexpr PrintModule kModule{WriteSvg, Print};
+void Preview(QWidget* parent, const QString& document, const QString& fileName,
+             const ViewPainter& view) {
+    QPrinter printer(QPrinter::HighResolution);
+    SetUp(printer, document, fileName);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print preview"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&view](QPrinter* shown) { PaintPage(*shown, view); });
+    dialog.exec();
+}
+
+constexpr PrintModule kModule{WriteSvg, Print, Preview};
 
 } // namespace
 

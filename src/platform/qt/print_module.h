@@ -32,9 +32,14 @@ struct PrintModule {
     // 96 dots per inch) into device; false when the drawing could not be made.
     bool (*writeSvg)(QIODevice& device, QSize size, const QString& title,
                      const QString& description, const ViewPainter& view);
-    // Asks for a printer with Qt's print dialog (which can also print to a PDF file),
-    // over parent, and prints the view on one landscape page, fitted to it.
-    PrintOutcome (*print)(QWidget* parent, const QString& document, const ViewPainter& view);
+    // Asks for a printer with Qt's print dialog (which can also print to a PDF file,
+    // fileName unless the user picks another), over parent, and prints the view on one
+    // landscape page, fitted to it.
+    PrintOutcome (*print)(QWidget* parent, const QString& document, const QString& fileName,
+                          const ViewPainter& view);
+    // Qt's print preview dialog of that page, over parent, which prints from there.
+    void (*preview)(QWidget* parent, const QString& document, const QString& fileName,
+                    const ViewPainter& view);
 };
 
 // The module's one entry point.

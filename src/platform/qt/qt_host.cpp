@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWidget>
 
@@ -120,6 +121,9 @@ void QtWindowHost::Render() {
     pending_ = false;
     rendering_ = true;
     ++renders_;
+    // The canvas has as many pixels as the screen shows it with.
+    if (widget_)
+        canvas_.SetPixelRatio(widget_->devicePixelRatioF());
     canvas_.Clear();
     if (!drawn_ && QAccessible::isActive())
         drawn_ = std::make_unique<DrawnItems>();
@@ -279,4 +283,11 @@ void QtWindowHost::ShowHelp(std::string_view file) {
     if (!help_)
         help_ = new HelpViewer(*this, frame_);
     help_->Open(FromUtf8(file));
+}
+
+void QtWindowHost::ShowStatus(std::string_view text) {
+    // Long enough to read; the menus' and buttons' hints take the bar back after it.
+    constexpr int kShownMs = 8000;
+    if (QStatusBar* bar = frame_ ? frame_->findChild<QStatusBar*>() : nullptr)
+        bar->showMessage(FromUtf8(text), kShownMs);
 }

@@ -103,11 +103,11 @@ std::optional<ExportFormat> ExportFormatOf(const QString& path) {
 // The window's whole canvas: a team's page writes its qualification line past x = 640.
 QSize ViewArea() { return QSize(Canvas::kWidth, Canvas::kHeight); }
 
-QImage RenderView(TWindow& window) {
-    Canvas canvas(ViewArea());
+QImage RenderView(TWindow& window, int scale) {
+    Canvas canvas(ViewArea(), scale);
     DrawOn(window, canvas);
     canvas.EndPainting();
-    return canvas.Image().copy(QRect(QPoint(0, 0), ViewArea()));
+    return canvas.Image().copy();
 }
 
 void PaintView(TWindow& window, QPainter& painter, QSizeF area) {
@@ -125,7 +125,7 @@ void PaintView(TWindow& window, QPainter& painter, QSizeF area) {
     painter.restore();
 }
 
-QString ExportView(TWindow& window, const QString& path, ExportFormat format) {
+QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
@@ -133,7 +133,7 @@ QString ExportView(TWindow& window, const QString& path, ExportFormat format) {
     QString unwritten = QStringLiteral("the picture could not be written");
     switch (format) {
     case ExportFormat::Png:
-        drawn = RenderView(window).save(&file, "PNG");
+        drawn = RenderView(window, scale).save(&file, "PNG");
         break;
     case ExportFormat::Svg:
         drawn = WriteSvg(window, file, unwritten);
@@ -153,13 +153,21 @@ QString ExportView(TWindow& window, const QString& path, ExportFormat format) {
     return {};
 }
 
-PrintOutcome PrintView(TWindow& window, QWidget* parent, QString& reason) {
+PrintOutcome PrintView(TWindow& window, QWidget* parent, const QString& fileName, QString& reason) {
     const PrintModule* module = LoadPrintModule(&reason);
     if (!module)
         return PrintOutcome::Failed;
     const PrintOutcome outcome =
-        module->print(parent, QString::fromLatin1(kCreator), PainterOf(window));
+        module->print(parent, QString::fromLatin1(kCreator), fileName, PainterOf(window));
     if (outcome == PrintOutcome::Failed)
         reason = QStringLiteral("the printer failed");
     return outcome;
+}
+
+bool PreviewView(TWindow& window, QWidget* parent, const QString& fileName, QString& reason) {
+    const PrintModule* module = LoadPrintModule(&reason);
+    if (!module)
+        return false;
+    module->preview(parent, QString::fromLatin1(kCreator), fileName, PainterOf(window));
+    return true;
 }

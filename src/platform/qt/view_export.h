@@ -29,14 +29,20 @@ QSize ViewArea();
 // reports) are answered unseen, so export and print never stop to ask; the window's own
 // host is back in place afterwards.
 //
-// RenderView gives the canvas pixels, exactly what the window's canvas holds.
-QImage RenderView(TWindow& window);
+// RenderView gives the canvas pixels, exactly what the window's canvas holds, or at a
+// scale above 1 that many pixels for each (the picture a screen of that scale shows).
+QImage RenderView(TWindow& window, int scale = 1);
 // PaintView draws on an active painter, text as text, scaled to fit and centred in area.
 void PaintView(TWindow& window, QPainter& painter, QSizeF area);
 
 // Writes the current view to a file in one step: a failure leaves no file behind and
 // the previous file, if any, untouched. Returns an empty text, or what went wrong.
-QString ExportView(TWindow& window, const QString& path, ExportFormat format);
+// A PNG picture has scale pixels for each view pixel.
+QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale = 1);
 // Asks for a printer with Qt's print dialog over parent and prints the current view on
-// one landscape page, fitted to it. On failure, reason says what went wrong.
-PrintOutcome PrintView(TWindow& window, QWidget* parent, QString& reason);
+// one landscape page, fitted to it; printing to a file offers fileName. On failure,
+// reason says what went wrong.
+PrintOutcome PrintView(TWindow& window, QWidget* parent, const QString& fileName, QString& reason);
+// Qt's print preview of the view, with its own print button; false, with the reason,
+// when it could not be shown.
+bool PreviewView(TWindow& window, QWidget* parent, const QString& fileName, QString& reason);

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/draw_window.h"
+
+#include <cctype>
+#include <string>
+
+// Lower-case letters and digits, a hyphen for every run of anything else: "Czech Rep."
+// becomes "czech-rep", fit for a file name on every system.
+std::string TDrawWindow::ViewName() const {
+    switch (SchermType) {
+    case kStandingsView:
+        return "standings";
+    case kScheduleView:
+        return "schedule";
+    case kMapView:
+        return "map";
+    default:
+        break;
+    }
+    std::string name;
+    const std::string_view team =
+        TeamToShow >= 0 && TeamToShow < kTeams ? landnaam[TeamToShow] : std::string_view();
+    for (const char c : team) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte))
+            name += static_cast<char>(std::tolower(byte));
+        else if (!name.empty() && name.back() != '-')
+            name += '-';
+    }
+    while (!name.empty() && name.back() == '-')
+        name.pop_back();
+    return name.empty() ? "team" : name;
+}
