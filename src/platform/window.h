@@ -49,6 +49,9 @@ class WindowHost {
     virtual std::unique_ptr<Surface> OpenClientSurface() = 0;
     // Shows the contents of a help file; a missing file is the viewer's to report.
     virtual void ShowHelp(std::string_view file) = 0;
+    // Tells a listening screen reader, once, what a command has just changed; shows
+    // nothing. A host without a reader lets it pass.
+    virtual void Announce(std::string_view /*text*/) {}
 };
 
 // Checks and enables a menu item or button while the toolkit updates it.
@@ -141,6 +144,7 @@ class TWindow {
     int MessageBox(const char* text, const char* caption, unsigned style = MB_OK);
     void MessageBeep();
     void Invalidate();
+    void Announce(std::string_view text);
     void PostQuitMessage(int status);
     void WinHelp(const char* helpFile, unsigned command, unsigned long data);
 

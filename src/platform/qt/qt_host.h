@@ -40,6 +40,7 @@ class QtWindowHost final : public WindowHost {
     int ExecuteDialog(TDialog& dialog) override;
     std::unique_ptr<Surface> OpenClientSurface() override;
     void ShowHelp(std::string_view file) override;
+    void Announce(std::string_view text) override;
 
     const Canvas& GetCanvas() const { return canvas_; }
     TWindow& Client() const { return client_; }
