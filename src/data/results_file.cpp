@@ -52,6 +52,7 @@ void TDrawWindow::CmFileSave() {
         return;
     }
     MoetSaven = 0;
+    Announce("Results saved.");
 }
 
 void TDrawWindow::CmEditClear() {
