@@ -9,7 +9,8 @@ KORVEL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-pl
                        fonts-dejavu-core)
 KORVEL_TEST_PACKAGES=(googletest libgtest-dev xvfb xauth xdotool x11-utils x11vnc imagemagick clang-format libbenchmark-dev
                       desktop-file-utils appstream libxml2-utils dpkg-dev groff-base poppler-utils
-                      at-spi2-core python3-pyatspi dbus-x11)
+                      at-spi2-core python3-pyatspi dbus-x11
+                      orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox)
 
 # Installs the Debian packages that are not installed yet; does nothing when all are.
 ensure_packages() {

@@ -360,6 +360,9 @@ TEST_F(HostTest, ResultDialogShowsTheMatchAndLimitsTheScores) {
         // Only a dash stands between the fields: a screen reader needs their teams.
         EXPECT_EQ(Edit(dialog, 306)->accessibleName(), QStringLiteral("Netherlands score"));
         EXPECT_EQ(Edit(dialog, 307)->accessibleName(), QStringLiteral("Scotland score"));
+        // A reader hears which match as the dialog opens.
+        EXPECT_EQ(dialog.accessibleDescription(),
+                  QStringLiteral("Netherlands - Scotland, 14 June, 17:30, Villa Park, Birmingham"));
         EXPECT_TRUE(Button(dialog, IDOK)->isDefault());
         EXPECT_FALSE(Button(dialog, IDCANCEL)->isDefault());
         // The template's 194 x 119 units, in a font whose line fits 14 to 16 pixels.
@@ -979,14 +982,116 @@ TEST_F(ReaderTest, StandingsReadTheChampionThenEachGroupInOrder) {
     EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + expected.size()), expected);
     EXPECT_EQ(face->child(2)->role(), QAccessible::Graphic);
     EXPECT_EQ(face->child(3)->role(), QAccessible::StaticText);
+    EXPECT_EQ(face->child(4)->role(), QAccessible::Heading);
     // Each child stands where it is drawn: "Group A" at (10, 10) of the canvas.
     EXPECT_EQ(face->child(4)->rect().topLeft(), window_->Canvas()->mapToGlobal(QPoint(10, 10)));
-    // The whole view as one text, a line per child.
+    // The champion's box covers group D's heading and most of its rows: they are read
+    // from the results all the same, under their own heading.
+    const auto at = [&](const std::string& name) {
+        return std::find(names.begin(), names.end(), name) - names.begin();
+    };
+    const auto groupD = at("Group D");
+    ASSERT_LT(groupD + 1, static_cast<long>(names.size()));
+    EXPECT_EQ(names[static_cast<std::size_t>(groupD + 1)],
+              "Portugal, 3 played, 2 won, 1 drawn, 0 lost, 7 points, goal difference +3, 5-2");
+    // The tree as matches, round by round, last in the view.
+    const std::vector<std::string> tree = {
+        "Quarter-finals",
+        "Quarter-final 1: Spain 0, England 0, England through",
+        "Quarter-final 2: France 1, Netherlands 0, France through",
+        "Quarter-final 3: Germany 2, Croatia 1, Germany through",
+        "Quarter-final 4: Czech Rep. 1, Portugal 0, Czech Rep. through",
+        "Semi-finals",
+        "Semi-final 1: France 0, Czech Rep. 1, Czech Rep. through",
+        "Semi-final 2: England 0, Germany 1, Germany through",
+        "Final",
+        "Final: Germany 2, Czech Rep. 1, Germany European Champion",
+    };
+    ASSERT_GE(names.size(), tree.size());
+    EXPECT_EQ(std::vector<std::string>(names.end() - static_cast<long>(tree.size()), names.end()),
+              tree);
+    // The whole view as one text, a line per child, in one run of attributes: a reader
+    // that joins the runs reads every line to its end.
     QAccessibleTextInterface* text = face->textInterface();
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->text(0, text->characterCount()).left(92).toStdString(),
               "European Champion 1996 trophy\nEuropean Champion 1996\nGermany flag\nGermany\n"
               "Group A\nEngland, 3");
+    for (int offset : {0, 40, text->characterCount() - 1}) {
+        int start = -1, end = -1;
+        text->attributes(offset, &start, &end);
+        EXPECT_EQ(std::pair(start, end), std::pair(0, text->characterCount())) << offset;
+    }
+}
+
+TEST_F(ReaderTest, TreeSaysWhatIsNotDecidedYet) {
+    Client().WedstrijdSchema();
+    Show();
+    window_->RunPendingRenders();
+    const std::vector<std::string> names = Names(Face());
+    for (const char* line :
+         {"Quarter-final 1: Bulgaria, England, provisional",
+          "Semi-final 1: to be decided, to be decided", "Final: to be decided, to be decided"})
+        EXPECT_NE(std::find(names.begin(), names.end(), line), names.end()) << line;
+}
+
+TEST_F(ReaderTest, TheViewHasTheKeyboardAndItsCaretWalksTheLines) {
+    Show();
+    window_->RunPendingRenders();
+    QAccessibleInterface* face = Face();
+    QAccessibleTextInterface* text = face->textInterface();
+    QWidget* canvas = window_->Canvas();
+    ASSERT_TRUE(RunUntil([&] { return canvas->hasFocus(); })) << "the view starts with the keys";
+    EXPECT_EQ(canvas->focusPolicy() & Qt::TabFocus, Qt::TabFocus) << "and is a Tab stop";
+    const QString all = text->text(0, text->characterCount());
+    const auto lineAt = [&] {
+        const int from = text->cursorPosition();
+        return all.mid(from, all.indexOf(QLatin1Char('\n'), from) - from).toStdString();
+    };
+    struct Step {
+        Qt::Key key;
+        const char* line;
+    };
+    const Step steps[] = {
+        {Qt::Key_Down, "European Champion 1996"},
+        {Qt::Key_PageDown, "Group A"},
+        {Qt::Key_PageDown, "Group B"},
+        {Qt::Key_Down,
+         "Germany, 3 played, 2 won, 1 drawn, 0 lost, 7 points, goal difference +3, 5-0"},
+        {Qt::Key_End, "Final: Germany 2, Czech Rep. 1, Germany European Champion"},
+        {Qt::Key_Right, "Final: Germany 2, Czech Rep. 1, Germany European Champion"},
+        {Qt::Key_PageUp, "Final"},
+        {Qt::Key_Up, "Semi-final 2: England 0, Germany 1, Germany through"},
+        {Qt::Key_Home, "European Champion 1996 trophy"},
+        {Qt::Key_Up, "European Champion 1996 trophy"},
+    };
+    for (const Step& step : steps) {
+        QTest::keyClick(canvas, step.key);
+        EXPECT_EQ(lineAt(), step.line) << QKeySequence(step.key).toString().toStdString();
+    }
+
+    // A new view starts at its top; Enter on a match line opens its dialog, and after it
+    // the view has the keys back with the caret where it was.
+    Client().CmShowSchema();
+    window_->RunPendingRenders();
+    EXPECT_EQ(text->cursorPosition(), 0);
+    while (!lineAt().starts_with("9, ") && text->cursorPosition() < text->characterCount() - 1)
+        QTest::keyClick(canvas, Qt::Key_Down);
+    const std::string line = lineAt();
+    ModalScript script;
+    QString teams;
+    script.Then([&](QWidget& dialog) {
+        teams = dialog.accessibleDescription();
+        Type(dialog, 306, "4");
+        Button(dialog, IDOK)->click();
+    });
+    QTest::keyClick(canvas, Qt::Key_Return);
+    ASSERT_TRUE(RunUntil([&] { return script.Done() && !QApplication::activeModalWidget(); }));
+    window_->RunPendingRenders();
+    EXPECT_TRUE(teams.startsWith(QString::fromStdString(line.substr(9, 20)))) << line;
+    EXPECT_TRUE(RunUntil([&] { return canvas->hasFocus(); }));
+    EXPECT_EQ(lineAt().substr(0, 20), line.substr(0, 20));
+    EXPECT_NE(lineAt(), line) << "the new score is read on the same line";
 }
 
 TEST_F(ReaderTest, ScheduleMatchesArePressableAndOpenTheResultDialogAfterThePress) {
