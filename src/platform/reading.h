@@ -20,6 +20,9 @@ struct ReadingLine {
     bool pressable = false;
     bool fromTournament = false;
     bool heading = false;
+    // A row of the table named here (the group), its cells under the guide's headers.
+    std::string table{};
+    std::vector<std::string> cells{};
 };
 
 // A column of a view. Texts that share a top edge in a column that joins rows read as
@@ -39,4 +42,6 @@ struct ReadingGuide {
     // top-left corner, and within a column top to bottom, left to right.
     std::vector<ReadingColumn> columns;
     std::vector<ReadingLine> lines;
+    // The column headers of the view's tables.
+    std::vector<std::string> tableHeaders;
 };

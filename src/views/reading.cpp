@@ -8,6 +8,7 @@
 #include "views/schedule_layout.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -28,8 +29,22 @@ std::string TeamRowText(int team, const Team& t) {
     return text;
 }
 
+std::vector<std::string> TeamRowCells(int team, const Team& t) {
+    const long long d = static_cast<long long>(t.voor) - t.tegen;
+    return {std::string(landnaam[team]),
+            std::to_string(t.gespeeld),
+            std::to_string(t.gewonnen),
+            std::to_string(t.gelijk),
+            std::to_string(t.verloren),
+            std::to_string(t.punten),
+            (d > 0 ? "+" : "") + std::to_string(d),
+            std::to_string(t.voor) + "-" + std::to_string(t.tegen)};
+}
+
 void AddTableRows(ReadingGuide& guide, const TPoel& poel, const std::array<Team, kTeams>& teams,
-                  int left, int top, int column, bool fromTournament) {
+                  int left, int top, int column, bool fromTournament, const char* table) {
+    guide.tableHeaders = {"team",   "played",          "won",  "drawn", "lost",
+                          "points", "goal difference", "goals"};
     for (int r = 0; r < 4; ++r) {
         const int t = poel[r];
         if (t < 0 || t >= kTeams)
@@ -39,7 +54,10 @@ void AddTableRows(ReadingGuide& guide, const TPoel& poel, const std::array<Team,
                                TeamRowText(t, teams[t]),
                                column,
                                false,
-                               fromTournament});
+                               fromTournament,
+                               false,
+                               table,
+                               TeamRowCells(t, teams[t])});
     }
 }
 
@@ -154,7 +172,8 @@ ReadingGuide TDrawWindow::Reading() const {
                          {{0, 60, kTeamTableLeft, 480}, true},
                          {{kTeamTableLeft, 60, 640, 480}}};
         const int group = GroupOf(TeamToShow);
-        AddTableRows(guide, *groups[group], Ploeg, kTeamTableLeft, kTeamTableTop, 2, false);
+        AddTableRows(guide, *groups[group], Ploeg, kTeamTableLeft, kTeamTableTop, 2, false,
+                     kGroupTables[group].heading);
         break;
     }
     default: {
@@ -179,7 +198,7 @@ ReadingGuide TDrawWindow::Reading() const {
                                    true,
                                    true});
             AddTableRows(guide, *groups[group], Ploeg, table.px, table.py + kTableRowHeight,
-                         first + group, true);
+                         first + group, true, table.heading);
         }
         AddTree(guide, *this, first + 4);
         break;

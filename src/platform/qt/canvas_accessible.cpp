@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/canvas_accessible.h"
 
+#include "platform/qt/canvas_table.h"
 #include "platform/qt/canvas_widget.h"
 #include "platform/qt/drawn_items.h"
 #include "platform/qt/qt_host.h"
@@ -171,15 +172,23 @@ class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterfa
             QAccessibleTextUpdateEvent update(canvas, 0, oldText, text_);
             QAccessible::updateAccessibility(&update);
         }
-        if (!note_.isEmpty()) {
-            const QString note = std::exchange(note_, QString());
-            if (!noteId_)
-                noteId_ = QAccessible::registerAccessibleInterface(new SpokenNote(canvas));
-            auto* spoken = static_cast<SpokenNote*>(QAccessible::accessibleInterface(noteId_));
-            spoken->Set(note);
-            QAccessibleEvent shown(spoken, QAccessible::ObjectShow);
-            QAccessible::updateAccessibility(&shown);
-        }
+        if (!note_.isEmpty())
+            Say(std::exchange(note_, QString()));
+    }
+
+    // Said at once, as a notification the reader speaks whatever has the focus.
+    void Say(const QString& text) {
+        if (!noteId_)
+            noteId_ = QAccessible::registerAccessibleInterface(new SpokenNote(widget()));
+        auto* spoken = static_cast<SpokenNote*>(QAccessible::accessibleInterface(noteId_));
+        spoken->Set(text);
+        QAccessibleEvent shown(spoken, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
+
+    QString LastSaid() const {
+        const auto* spoken = static_cast<SpokenNote*>(QAccessible::accessibleInterface(noteId_));
+        return spoken ? spoken->text(QAccessible::Name) : QString();
     }
 
     // Said after the next render, so that it follows what the reader says of the focus
@@ -192,7 +201,7 @@ class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterfa
         if (!host_.Drawn())
             return false;
         Sync();
-        const int lines = static_cast<int>(parts_.size());
+        const int lines = static_cast<int>(starts_.size());
         if (lines == 0)
             return false;
         int line = std::clamp(caret_, 0, lines - 1);
@@ -221,10 +230,13 @@ class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterfa
             while (line > 0 && !sections_[static_cast<std::size_t>(line)]);
             line = std::max(line, 0);
             break;
+        case Qt::Key_Right:
+        case Qt::Key_Left:
+            return SayCell(line, key == Qt::Key_Right ? 1 : -1);
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
-            if (QAccessibleInterface* part = child(line))
+            if (QAccessibleInterface* part = child(linePart_[static_cast<std::size_t>(line)]))
                 if (QAccessibleActionInterface* action = part->actionInterface()) {
                     action->doAction(QAccessibleActionInterface::pressAction());
                     return true;
@@ -324,8 +336,26 @@ class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterfa
         return starts_[static_cast<std::size_t>(std::clamp(line, 0, int(starts_.size()) - 1))];
     }
 
+    // On a table row, Left and Right go from cell to cell, each said with its header
+    // ("won 2"), as in a spreadsheet.
+    bool SayCell(int line, int step) {
+        QAccessibleInterface* part = child(linePart_[static_cast<std::size_t>(line)]);
+        QAccessibleTableInterface* table = part ? part->tableInterface() : nullptr;
+        if (!table)
+            return false;
+        int row = 0;
+        while (row < line && linePart_[static_cast<std::size_t>(line - row - 1)] ==
+                                 linePart_[static_cast<std::size_t>(line)])
+            ++row;
+        cell_ = std::clamp(cell_ + step, 0, table->columnCount() - 1);
+        if (QAccessibleInterface* cell = table->cellAt(row, cell_))
+            Say(table->columnDescription(cell_) + QLatin1Char(' ') + cell->text(QAccessible::Name));
+        return true;
+    }
+
     // The caret on the line's first character, and the reader told, which then says it.
     void MoveCaret(int line) {
+        cell_ = 0;
         caret_ = line;
         QAccessibleTextCursorEvent moved(widget(), LineStart(line));
         QAccessible::updateAccessibility(&moved);
@@ -356,15 +386,42 @@ class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterfa
         text_.clear();
         starts_.clear();
         sections_.clear();
+        linePart_.clear();
+        // The rows of a table read as lines in the text, and as one table among the parts.
+        CanvasTableRows table;
+        const auto endTable = [&] {
+            if (table.rows.empty())
+                return;
+            parts_.push_back(RegisterCanvasTable(widget(), std::exchange(table, {})));
+        };
         for (ReadItem& item : ReadingOrder(*drawn, host_.Client())) {
             if (!text_.isEmpty())
                 text_ += QLatin1Char('\n');
             starts_.push_back(static_cast<int>(text_.size()));
             sections_.push_back(item.sectionStart);
             text_ += FromUtf8(item.name);
+            if (!item.table.empty()) {
+                const QString name = FromUtf8(item.table);
+                if (name != table.name)
+                    endTable();
+                table.name = name;
+                for (const std::string& header : drawn->Guide().tableHeaders)
+                    if (table.headers.size() < static_cast<qsizetype>(item.cells.size()))
+                        table.headers << FromUtf8(header);
+                QStringList cells;
+                for (const std::string& cell : item.cells)
+                    cells << FromUtf8(cell);
+                table.rows.push_back(cells);
+                table.rects.push_back(item.rect);
+                linePart_.push_back(static_cast<int>(parts_.size()));
+                continue;
+            }
+            endTable();
+            linePart_.push_back(static_cast<int>(parts_.size()));
             parts_.push_back(QAccessible::registerAccessibleInterface(
                 new CanvasPart(widget(), std::move(item))));
         }
+        endTable();
     }
 
     void DropParts() const {
@@ -383,10 +440,14 @@ class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterfa
     // Where each line begins in the text, and which lines begin a section.
     mutable std::vector<int> starts_;
     mutable std::vector<bool> sections_;
+    // The part each line is read in: its own, or its table's.
+    mutable std::vector<int> linePart_;
     mutable int generation_ = -1;
     // The line the caret is on: kept while the view stays, so that a result entered
     // from a line leaves the caret on it.
     int caret_ = 0;
+    // The cell of a table row last said, from the row's first (the team).
+    int cell_ = 0;
     QString note_;
     QAccessible::Id noteId_ = 0;
 };
@@ -423,6 +484,11 @@ void AnnounceCanvas(QWidget* canvas) {
 void SayAfterRender(QWidget* canvas, const QString& text) {
     if (CanvasFace* face = FaceOf(canvas))
         face->Note(text);
+}
+
+QString LastSaid(QWidget* canvas) {
+    const CanvasFace* face = FaceOf(canvas);
+    return face ? face->LastSaid() : QString();
 }
 
 bool CanvasCaretKey(QWidget* canvas, int key) {

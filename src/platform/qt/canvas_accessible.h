@@ -16,6 +16,9 @@ void InstallCanvasAccessibility();
 // listening reader what changed.
 void AnnounceCanvas(QWidget* canvas);
 
+// What the canvas last told a reader in a notification (empty for nothing yet).
+QString LastSaid(QWidget* canvas);
+
 // What a command changed, said to a listening reader once the render it asked for has
 // run (at once with the next render, if none is pending).
 void SayAfterRender(QWidget* canvas, const QString& text);

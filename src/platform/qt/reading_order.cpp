@@ -67,7 +67,10 @@ std::vector<ReadItem> ReadingOrder(const DrawnItems& drawn, const TWindow& windo
         const ReadItem::Kind kind = line.pressable ? ReadItem::Kind::Button : ReadItem::Kind::Text;
         const QRect rect = line.pressable || cells.isNull() ? area : cells;
         const int rank = LinesInOrder(guide, line.column) ? static_cast<int>(l) : 0;
-        placed.push_back({{kind, line.text, rect, line.heading}, line.column, false, rank});
+        placed.push_back({{kind, line.text, rect, line.heading, false, line.table, line.cells},
+                          line.column,
+                          false,
+                          rank});
     }
 
     for (std::size_t i = 0; i < items.size(); ++i) {

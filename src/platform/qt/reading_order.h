@@ -25,6 +25,9 @@ struct ReadItem {
     // The first line of a heading's section or of a column: where Page Up and Page Down
     // stop.
     bool sectionStart = false;
+    // A table row: the table it belongs to and its cells.
+    std::string table{};
+    std::vector<std::string> cells{};
 };
 
 // What the last render left visible, in reading order: the view's columns in turn,
