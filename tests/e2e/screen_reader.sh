@@ -3,8 +3,8 @@
 # The real program on a real accessibility bus, as a screen reader meets it: the
 # standings with the 1996 results read aloud, the schedule's match lines as buttons,
 # and a press on the first one opening the result dialog. Then Orca itself, keys only:
-# what it says of the view, the caret's lines, a result entered from the schedule and
-# a save, read from its debug log. Skipped (status 77) where the bus, its Python
+# what it says of the view, the caret's lines and a table's cells, a result entered from
+# the schedule and a save, read from its debug log. Skipped (status 77) where the bus, its Python
 # bindings or the X tools are not installed; the Orca part where Orca is not.
 set -euo pipefail
 
@@ -112,6 +112,9 @@ hear "Standings"
 n=$(mark)
 xdotool key --clearmodifiers Down
 hear_new "$n" "0 played, 0 won, 0 drawn, 0 lost, 0 points, goal difference 0, 0-0"
+n=$(mark)
+xdotool key --clearmodifiers Right
+hear_new "$n" "played 0"
 n=$(mark)
 chord ctrl End
 hear_new "$n" "Final: to be decided, to be decided"

@@ -8,6 +8,7 @@
 #include "dialogs/about_dlg.h"
 #include "dialogs/result_dlg.h"
 #include "dialogs/templates.h"
+#include "platform/qt/canvas_accessible.h"
 #include "platform/qt/ending.h"
 #include "platform/qt/frame_window.h"
 #include "platform/qt/help_viewer.h"
@@ -971,11 +972,8 @@ TEST_F(ReaderTest, StandingsReadTheChampionThenEachGroupInOrder) {
         "European Champion 1996",
         "Germany flag",
         "Germany",
-        "Group A",
-        "England, 3 played, 2 won, 1 drawn, 0 lost, 7 points, goal difference +5, 7-2",
-        "Netherlands, 3 played, 1 won, 1 drawn, 1 lost, 4 points, goal difference -1, 3-4",
-        "Scotland, 3 played, 1 won, 1 drawn, 1 lost, 4 points, goal difference -1, 1-2",
-        "Switzerland, 3 played, 0 won, 1 drawn, 2 lost, 1 point, goal difference -3, 1-4",
+        "Group A", // the heading
+        "Group A", // the table
         "Group B",
     };
     ASSERT_GE(names.size(), expected.size());
@@ -990,10 +988,42 @@ TEST_F(ReaderTest, StandingsReadTheChampionThenEachGroupInOrder) {
     const auto at = [&](const std::string& name) {
         return std::find(names.begin(), names.end(), name) - names.begin();
     };
-    const auto groupD = at("Group D");
-    ASSERT_LT(groupD + 1, static_cast<long>(names.size()));
-    EXPECT_EQ(names[static_cast<std::size_t>(groupD + 1)],
-              "Portugal, 3 played, 2 won, 1 drawn, 0 lost, 7 points, goal difference +4, 5-1");
+    // A group is a table: a reader goes cell by cell and hears each column's header.
+    struct Cell {
+        int child, row, column;
+        const char* text;
+        const char* header;
+    };
+    const auto groupD = static_cast<int>(at("Group D"));
+    const Cell cells[] = {
+        {5, 0, 0, "England", "team"},
+        {5, 0, 1, "3", "played"},
+        {5, 0, 5, "7", "points"},
+        {5, 0, 6, "+5", "goal difference"},
+        {5, 3, 0, "Switzerland", "team"},
+        {5, 3, 7, "1-4", "goals"},
+        {groupD + 1, 0, 0, "Portugal", "team"},
+        {groupD + 1, 0, 7, "5-1", "goals"},
+    };
+    for (const Cell& c : cells) {
+        SCOPED_TRACE(c.text);
+        QAccessibleInterface* table = face->child(c.child);
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(table->role(), QAccessible::Table);
+        QAccessibleTableInterface* grid = table->tableInterface();
+        ASSERT_NE(grid, nullptr);
+        EXPECT_EQ(std::pair(grid->rowCount(), grid->columnCount()), std::pair(4, 8));
+        EXPECT_EQ(grid->columnDescription(c.column).toStdString(), c.header);
+        QAccessibleInterface* cell = grid->cellAt(c.row, c.column);
+        ASSERT_NE(cell, nullptr);
+        EXPECT_EQ(cell->text(QAccessible::Name).toStdString(), c.text);
+        ASSERT_NE(cell->tableCellInterface(), nullptr);
+        const QList<QAccessibleInterface*> headers =
+            cell->tableCellInterface()->columnHeaderCells();
+        ASSERT_EQ(headers.size(), 1);
+        EXPECT_EQ(headers[0]->text(QAccessible::Name).toStdString(), c.header);
+        EXPECT_EQ(cell->parent(), table);
+    }
     // The tree as matches, round by round, last in the view.
     const std::vector<std::string> tree = {
         "Quarter-finals",
@@ -1052,12 +1082,16 @@ TEST_F(ReaderTest, TheViewHasTheKeyboardAndItsCaretWalksTheLines) {
         Qt::Key key;
         const char* line;
     };
+    const char* france =
+        "France, 3 played, 2 won, 1 drawn, 0 lost, 7 points, goal difference +3, 5-2";
     const Step steps[] = {
         {Qt::Key_Down, "European Champion 1996"},
         {Qt::Key_PageDown, "Group A"},
         {Qt::Key_PageDown, "Group B"},
-        {Qt::Key_Down,
-         "France, 3 played, 2 won, 1 drawn, 0 lost, 7 points, goal difference +3, 5-2"},
+        {Qt::Key_Down, france},
+        {Qt::Key_Right, france},
+        {Qt::Key_Right, france},
+        {Qt::Key_Left, france},
         {Qt::Key_End, "Final: Germany 2, Czech Rep. 1, Germany European Champion"},
         {Qt::Key_Right, "Final: Germany 2, Czech Rep. 1, Germany European Champion"},
         {Qt::Key_PageUp, "Final"},
@@ -1065,10 +1099,17 @@ TEST_F(ReaderTest, TheViewHasTheKeyboardAndItsCaretWalksTheLines) {
         {Qt::Key_Home, "European Champion 1996 trophy"},
         {Qt::Key_Up, "European Champion 1996 trophy"},
     };
+    // What the reader is told beside the caret's lines: Left and Right on a table row say
+    // its cells with their headers.
+    std::vector<std::string> said;
     for (const Step& step : steps) {
         QTest::keyClick(canvas, step.key);
         EXPECT_EQ(lineAt(), step.line) << QKeySequence(step.key).toString().toStdString();
+        if (const std::string now = LastSaid(canvas).toStdString();
+            said.empty() || now != said.back())
+            said.push_back(now);
     }
+    EXPECT_EQ(said, (std::vector<std::string>{"", "played 3", "won 2", "played 3"}));
 
     // A new view starts at its top; Enter on a match line opens its dialog, and after it
     // the view has the keys back with the caret where it was.
@@ -1094,6 +1135,8 @@ TEST_F(ReaderTest, TheViewHasTheKeyboardAndItsCaretWalksTheLines) {
     EXPECT_TRUE(RunUntil([&] { return canvas->hasFocus(); }));
     EXPECT_EQ(lineAt().substr(0, 20), line.substr(0, 20));
     EXPECT_NE(lineAt(), line) << "the new score is read on the same line";
+    EXPECT_TRUE(LastSaid(canvas).startsWith(QStringLiteral("Spain 4, Bulgaria 1. Group B: ")))
+        << LastSaid(canvas).toStdString();
 }
 
 TEST_F(ReaderTest, ScheduleMatchesArePressableAndOpenTheResultDialogAfterThePress) {
