@@ -579,6 +579,12 @@ TEST_F(HostTest, HelpFileFromTheWorkingDirectoryShowsInOneReusedViewer) {
         EXPECT_TRUE(shown.startsWith(QStringLiteral("Entering results"))) << shown.toStdString();
         EXPECT_TRUE(shown.contains(QStringLiteral("Click a match in the schedule.")));
     }
+    // Down moves a caret a line on, which a screen reader follows line by line.
+    QTextBrowser* browser =
+        window_->Window().findChild<HelpViewer*>(QStringLiteral("helpViewer"))->Browser();
+    browser->moveCursor(QTextCursor::Start);
+    QTest::keyClick(browser, Qt::Key_Down);
+    EXPECT_EQ(browser->textCursor().blockNumber(), 1);
     QFile::remove(QStringLiteral("korvel-test.hlp"));
 }
 
