@@ -10,7 +10,8 @@ KORVEL_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev
                        qt6-wayland libgl-dev libxcb1-dev fonts-dejavu-core)
 KORVEL_TEST_PACKAGES=(googletest libgtest-dev xvfb xauth xdotool x11-utils x11vnc imagemagick clang-format libbenchmark-dev
                       desktop-file-utils appstream libxml2-utils dpkg-dev groff-base poppler-utils
-                      at-spi2-core python3-pyatspi dbus-x11 sway wtype grim)
+                      at-spi2-core python3-pyatspi dbus-x11 sway wtype grim
+                      orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox)
 
 # Installs the Debian packages that are not installed yet; does nothing when all are.
 ensure_packages() {

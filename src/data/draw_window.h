@@ -62,6 +62,22 @@ class TDrawWindow : public TWindow, public Tournament {
     std::string PictureName(int resId) const override;
     const Tournament* TournamentShown() const override { return this; }
     std::string ViewName() const override;
+    // A knock-out match in words: its teams, its score and who went through, "to be
+    // decided" for a team not known yet and "provisional" while its groups are played.
+    std::string KnockOutText(int match) const;
+    bool GroupFinished(int group) const;
+    // The standings as computed from the results, for telling a reader what a result
+    // changed (views/).
+    struct Standings {
+        std::array<TPoel, 4> groups;
+        std::array<Team, kTeams> teams;
+        std::array<Game, kMatches> games;
+    };
+    // Computes them without a tie-breaker report and leaves the window as it was.
+    Standings QuietStandings();
+    // "England 2, Switzerland 1. Group A: England first with 3 points, ...": the score,
+    // then the group's teams that played or changed place, or who went through.
+    std::string ResultSpoken(int match, const Standings& before, const Standings& after) const;
 
     // Time zones (dialogs/).
     void CmUtcMin7();

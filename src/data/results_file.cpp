@@ -54,6 +54,7 @@ void TDrawWindow::CmFileSave() {
     }
     MoetSaven = 0;
     history_.MarkSaved();
+    Announce("Results saved.");
 }
 
 void TDrawWindow::CmEditClear() {

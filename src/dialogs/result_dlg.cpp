@@ -5,6 +5,7 @@
 #include "dialogs/templates.h"
 
 #include <span>
+#include <string>
 
 ResultDlgTB::ResultDlgTB() : score1{}, score2{}, datum{}, tijd{}, stadion{}, ploeg1{}, ploeg2{} {}
 
@@ -65,4 +66,23 @@ std::string ResultDlg::FieldName(int id) const {
     if (id == 307)
         return std::string(FieldText(ploeg2)) + " score";
     return {};
+}
+
+std::string ResultDlg::Description() const {
+    // The kick-off as the dialog shows it, "1600" or "30+" for the next day, said as a
+    // time of day.
+    std::string time(FieldText(tijd));
+    std::string day;
+    if (!time.empty() && (time.back() == '+' || time.back() == '-')) {
+        day = time.back() == '+' ? " the next day" : " the day before";
+        time.pop_back();
+    }
+    if (!time.empty() && time.size() <= 4 &&
+        time.find_first_not_of("0123456789") == std::string::npos) {
+        time.insert(0, 4 - time.size(), '0');
+        time.insert(2, ":");
+    }
+    return std::string(FieldText(ploeg1)) + " - " + std::string(FieldText(ploeg2)) + ", " +
+           std::string(FieldText(datum)) + " June, " + time + day + ", " +
+           std::string(FieldText(stadion));
 }

@@ -31,6 +31,9 @@ class ResultDlg : public TDialog {
     // Each score field is named after its team: the two fields stand side by side
     // with only a dash between them.
     std::string FieldName(int id) const override;
+    // Which match: "England - Switzerland, 8 June, 16:00, Wembley, London", said when
+    // the dialog opens.
+    std::string Description() const override;
 
   private:
     std::array<char, 4> datum{};

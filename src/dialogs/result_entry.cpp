@@ -55,9 +55,11 @@ void TDrawWindow::CmEditResult() {
         return;
 
     ResultHistory::State before = Results();
+    const Standings standingsBefore = QuietStandings();
     g.score1 = TextToNumber(FieldText(tb.score1));
     g.score2 = TextToNumber(FieldText(tb.score2));
     g.gespeeld = 1;
+    Announce(ResultSpoken(WedstrijdNummer, standingsBefore, QuietStandings()));
     // The standings, the schedule and the team pages all show results; the map
     // does not. A click in the schedule asks again afterwards, and the two
     // requests fall into one render.

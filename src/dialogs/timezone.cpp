@@ -3,10 +3,12 @@
 #include "dialogs/number_text.h"
 #include "dialogs/templates.h"
 #include "dialogs/tzone_dlg.h"
+#include "views/kickoff.h"
 
 void TDrawWindow::SetTimeZone(int offset) {
     TimeZone = offset;
     Invalidate();
+    Announce("Kick-off times in " + ZoneText(TimeZone) + ".");
 }
 
 void TDrawWindow::CmUtcMin7() { SetTimeZone(-700); }
@@ -24,7 +26,9 @@ void TDrawWindow::CmTimeZoneOther() {
         TZoneDlg dialog(buffer, this, kTimeZoneDialog, nullptr);
         result = dialog.Execute();
     }
-    if (result == IDOK)
+    if (result == IDOK) {
         TimeZone = TextToNumber(FieldText(buffer));
+        Announce("Kick-off times in " + ZoneText(TimeZone) + ".");
+    }
     Invalidate();
 }

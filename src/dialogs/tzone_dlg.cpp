@@ -16,3 +16,9 @@ void TZoneDlg::SetupWindow() {
     TDialog::SetupWindow();
     tZONE->SetText(FieldText(buffer));
 }
+
+std::string TZoneDlg::FieldName(int id) const { return id == 101 ? "UTC plus or minus" : ""; }
+
+std::string TZoneDlg::FieldDescription(int id) const {
+    return id == 101 ? "+100 for UTC + 1 hour, -130 for UTC minus one hour 30 minutes" : "";
+}

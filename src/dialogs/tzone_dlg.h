@@ -14,6 +14,9 @@ class TZoneDlg : public TDialog {
     TZoneDlg(std::span<char> tb, TWindow* parent, int resId, TModule* module);
     ~TZoneDlg() override;
     void SetupWindow() override;
+    // The field has no label of its own; its examples are read with their codes.
+    std::string FieldName(int id) const override;
+    std::string FieldDescription(int id) const override;
 
   private:
     std::array<char, 6> buffer{};

@@ -92,6 +92,10 @@ class TDialog {
     // What a screen reader calls an edit field whose label alone would not say it;
     // empty leaves the toolkit's own name.
     virtual std::string FieldName(int /*id*/) const { return {}; }
+    // What a screen reader says of the dialog beyond its title, and of an edit field
+    // beyond its name (the examples beside it); empty for none.
+    virtual std::string Description() const { return {}; }
+    virtual std::string FieldDescription(int /*id*/) const { return {}; }
 
     const DialogTemplate& Template() const { return template_; }
     TWindow* Parent() const { return parent_; }

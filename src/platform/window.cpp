@@ -66,6 +66,11 @@ void TWindow::Invalidate() {
         host_->Invalidate();
 }
 
+void TWindow::Announce(std::string_view text) {
+    if (host_)
+        host_->Announce(text);
+}
+
 void TWindow::PostQuitMessage(int status) {
     if (host_)
         host_->PostQuitMessage(status);

@@ -52,6 +52,9 @@ class WindowHost {
     virtual void ShowHelp(std::string_view file) = 0;
     // A short note in the frame's status bar; a toolkit without one lets it go.
     virtual void ShowStatus(std::string_view /*text*/) {}
+    // Tells a listening screen reader, once, what a command has just changed; shows
+    // nothing. A host without a reader lets it pass.
+    virtual void Announce(std::string_view /*text*/) {}
 };
 
 // Checks and enables a menu item or button while the toolkit updates it.
@@ -149,6 +152,7 @@ class TWindow {
     int MessageBox(const char* text, const char* caption, unsigned style = MB_OK);
     void MessageBeep();
     void Invalidate();
+    void Announce(std::string_view text);
     void PostQuitMessage(int status);
     void WinHelp(const char* helpFile, unsigned command, unsigned long data);
     void ShowStatus(std::string_view text);

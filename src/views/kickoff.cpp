@@ -18,3 +18,14 @@ std::string KickOffText(std::int32_t tijd, std::int32_t timeZone) {
     }
     return std::to_string(100 * (local / 60) + local % 60) + suffix;
 }
+
+std::string ZoneText(std::int32_t timeZone) {
+    if (timeZone == 0)
+        return "UTC";
+    const std::int64_t offset = timeZone;
+    const std::int64_t size = offset < 0 ? -offset : offset;
+    std::string text = std::string("UTC") + (offset < 0 ? "-" : "+") + std::to_string(size / 100);
+    if (const std::int64_t minutes = size % 100; minutes != 0)
+        text += (minutes < 10 ? ":0" : ":") + std::to_string(minutes);
+    return text;
+}

@@ -11,3 +11,6 @@
 // roll-over at most; offsets far outside a day give times outside 0..2400, shown
 // as computed.
 std::string KickOffText(std::int32_t tijd, std::int32_t timeZone);
+
+// A time zone as a reader says it: "UTC+2", "UTC-1:30", "UTC".
+std::string ZoneText(std::int32_t timeZone);

@@ -8,6 +8,7 @@
 #include "views/schedule_layout.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -28,8 +29,22 @@ std::string TeamRowText(int team, const Team& t) {
     return text;
 }
 
+std::vector<std::string> TeamRowCells(int team, const Team& t) {
+    const long long d = static_cast<long long>(t.voor) - t.tegen;
+    return {std::string(landnaam[team]),
+            std::to_string(t.gespeeld),
+            std::to_string(t.gewonnen),
+            std::to_string(t.gelijk),
+            std::to_string(t.verloren),
+            std::to_string(t.punten),
+            (d > 0 ? "+" : "") + std::to_string(d),
+            std::to_string(t.voor) + "-" + std::to_string(t.tegen)};
+}
+
 void AddTableRows(ReadingGuide& guide, const TPoel& poel, const std::array<Team, kTeams>& teams,
-                  int left, int top, int column) {
+                  int left, int top, int column, bool fromTournament, const char* table) {
+    guide.tableHeaders = {"team",   "played",          "won",  "drawn", "lost",
+                          "points", "goal difference", "goals"};
     for (int r = 0; r < 4; ++r) {
         const int t = poel[r];
         if (t < 0 || t >= kTeams)
@@ -37,7 +52,85 @@ void AddTableRows(ReadingGuide& guide, const TPoel& poel, const std::array<Team,
         const int y = top + kTableRowHeight * r;
         guide.lines.push_back({{left, y, left + kTableRowWidth, y + kTableRowHeight},
                                TeamRowText(t, teams[t]),
-                               column});
+                               column,
+                               false,
+                               fromTournament,
+                               false,
+                               table,
+                               TeamRowCells(t, teams[t])});
+    }
+}
+
+std::string TeamName(int team) {
+    return team >= 0 && team < kTeams ? std::string(landnaam[team]) : "to be decided";
+}
+
+// A knock-out match as it stands in the tree, with the areas its two names are drawn in.
+struct TreeMatch {
+    int match;
+    const char* name;
+    TRect area;
+};
+
+constexpr TreeMatch kTreeMatches[] = {
+    {24, "Quarter-final 1", {0, 235, 135, 275}}, {25, "Quarter-final 2", {510, 235, 640, 275}},
+    {26, "Quarter-final 3", {0, 295, 135, 335}}, {27, "Quarter-final 4", {510, 295, 640, 335}},
+    {28, "Semi-final 1", {390, 265, 510, 305}},  {29, "Semi-final 2", {135, 265, 210, 305}},
+    {kFinal, "Final", {205, 315, 455, 340}},
+};
+
+// The match that sends each team of a later round on, as the tree draws it.
+constexpr int kFeeders[][2] = {{25, 27}, {24, 26}, {29, 28}};
+
+} // namespace
+
+bool TDrawWindow::GroupFinished(int group) const {
+    for (int m = 0; m < kGroupMatches; ++m)
+        if (GroupOf(Wedstrijd[m].ploeg1) == group && Wedstrijd[m].gespeeld != 1)
+            return false;
+    return true;
+}
+
+std::string TDrawWindow::KnockOutText(int match) const {
+    const Game& g = Wedstrijd[match];
+    std::string text;
+    if (match < 28) {
+        // A quarter-final's teams stand once their groups are played out; until then
+        // they are the tables' order of the moment.
+        const int groups[4][2] = {{1, 0}, {1, 0}, {2, 3}, {2, 3}};
+        const auto& [g1, g2] = groups[match - 24];
+        text = TeamName(g.ploeg1) + ", " + TeamName(g.ploeg2);
+        if (!GroupFinished(g1) || !GroupFinished(g2))
+            return text + ", provisional";
+    } else {
+        const auto& [f1, f2] = kFeeders[match - 28];
+        const bool known1 = Wedstrijd[f1].gespeeld == 1;
+        const bool known2 = Wedstrijd[f2].gespeeld == 1;
+        text = (known1 ? TeamName(g.ploeg1) : "to be decided") + ", " +
+               (known2 ? TeamName(g.ploeg2) : "to be decided");
+        if (!known1 || !known2)
+            return text;
+    }
+    if (g.gespeeld != 1)
+        return text + ", not played";
+    const std::string through = TeamName(KnockOutWinner(g));
+    return TeamName(g.ploeg1) + " " + std::to_string(g.score1) + ", " + TeamName(g.ploeg2) + " " +
+           std::to_string(g.score2) + ", " + through +
+           (match == kFinal ? " European Champion" : " through");
+}
+
+namespace {
+
+void AddTree(ReadingGuide& guide, const TDrawWindow& window, int column) {
+    // The round headings are drawn in one row; the first line takes them all.
+    guide.lines.push_back({{0, 205, 640, 228}, "Quarter-finals", column, false, true, true});
+    for (const TreeMatch& m : kTreeMatches) {
+        if (m.match == 28)
+            guide.lines.push_back({{140, 205, 210, 228}, "Semi-finals", column, false, true, true});
+        if (m.match == kFinal)
+            guide.lines.push_back({{310, 205, 390, 228}, "Final", column, false, true, true});
+        guide.lines.push_back({m.area, std::string(m.name) + ": " + window.KnockOutText(m.match),
+                               column, false, true});
     }
 }
 
@@ -49,6 +142,7 @@ ReadingGuide TDrawWindow::Reading() const {
     switch (SchermType) {
     case 1: {
         guide.title = "Schedule";
+        guide.description = "Kick-off times in " + ZoneText(TimeZone);
         constexpr int right = ScheduleLayout::kRightColumn;
         guide.columns = {{{0, 0, right, 480}}, {{right, 0, 640, 480}}};
         for (int i = 0; i < kMatches; ++i) {
@@ -78,7 +172,8 @@ ReadingGuide TDrawWindow::Reading() const {
                          {{0, 60, kTeamTableLeft, 480}, true},
                          {{kTeamTableLeft, 60, 640, 480}}};
         const int group = GroupOf(TeamToShow);
-        AddTableRows(guide, *groups[group], Ploeg, kTeamTableLeft, kTeamTableTop, 2);
+        AddTableRows(guide, *groups[group], Ploeg, kTeamTableLeft, kTeamTableTop, 2, false,
+                     kGroupTables[group].heading);
         break;
     }
     default: {
@@ -91,16 +186,21 @@ ReadingGuide TDrawWindow::Reading() const {
             guide.columns.push_back({kChampionBox});
         for (const GroupTable& table : kGroupTables)
             guide.columns.push_back({{table.px, table.py, table.px + 350, table.py + 100}});
-        // The tree, a column per round from the left quarter-finals to the right ones.
-        for (const auto& [left, right] :
-             {std::pair{0, 130}, std::pair{130, 210}, std::pair{210, 390}, std::pair{390, 510},
-              std::pair{510, 640}})
-            guide.columns.push_back({{left, 200, right, 480}});
+        // The tree reads round by round, each match with its teams and who went through.
+        guide.columns.push_back({{0, 200, 640, 480}, false, true});
+        // What the champion's box covers is still read: the tables come from the results.
         for (int group = 0; group < 4; ++group) {
             const GroupTable& table = kGroupTables[group];
+            guide.lines.push_back({{table.px, table.py, table.px + 80, table.py + kTableRowHeight},
+                                   table.heading,
+                                   first + group,
+                                   false,
+                                   true,
+                                   true});
             AddTableRows(guide, *groups[group], Ploeg, table.px, table.py + kTableRowHeight,
-                         first + group);
+                         first + group, true, table.heading);
         }
+        AddTree(guide, *this, first + 4);
         break;
     }
     }

@@ -136,6 +136,42 @@ TEST_F(EntryResult, DialogShowsTheMatchWithItsLocalKickOff) {
     }
 }
 
+TEST_F(EntryResult, OkTellsAReaderTheScoreAndWhatItChanged) {
+    struct Case {
+        int match;
+        const char* s1;
+        const char* s2;
+        const char* said;
+    };
+    // With no other result: a group's teams in their first order, and the knock-out
+    // teams those places and the unplayed matches' rule give.
+    const Case cases[] = {
+        {0, "2", "1",
+         "England 2, Switzerland 1. Group A: England first with 3 points, Netherlands second "
+         "with 0 points, Scotland third with 0 points, Switzerland fourth with 0 points."},
+        {0, "1", "1",
+         "England 1, Switzerland 1. Group A: England first with 1 point, Switzerland second with "
+         "1 point."},
+        {24, "3", "0", "Bulgaria 3, England 0. Bulgaria through to the semi-finals."},
+        {28, "0", "0", "Switzerland 0, Danmark 0. Danmark through to the final."},
+        {30, "2", "1", "Portugal 2, Danmark 1. Portugal European Champion 1996."},
+    };
+    // The tie-breaker's reports stay for the views: working out what to say shows none.
+    window.ShowTieBreaker = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE("match " + std::to_string(c.match));
+        window.WedstrijdSchema();
+        host.announced.clear();
+        const TPoel groupBefore = window.PoelA;
+        Enter(c.match, {{306, c.s1}, {307, c.s2}});
+        EXPECT_EQ(host.announced, std::vector<std::string>{c.said});
+        EXPECT_EQ(window.PoelA, groupBefore) << "the window's standings are left alone";
+    }
+    host.announced.clear();
+    Enter(3, {{306, "1"}}, IDCANCEL);
+    EXPECT_TRUE(host.announced.empty()) << "Cancel changes nothing to tell";
+}
+
 TEST_F(EntryResult, DialogOpensWithTheStoredScores) {
     Result(5, 3, 12);
     Enter(5, {}, IDCANCEL);

@@ -94,6 +94,8 @@ TEST_F(ResultsFileTest, SuccessfulSaveClearsMoetSavenWithoutBoxOrRepaint) {
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_EQ(host.invalidations, 0);
     EXPECT_FALSE(fs::exists(kTemp));
+    // Nothing on screen changes: a screen reader is told in words.
+    EXPECT_EQ(host.announced, std::vector<std::string>{"Results saved."});
 }
 
 TEST_F(ResultsFileTest, SaveReplacesALongerFileCompletely) {

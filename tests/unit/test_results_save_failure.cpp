@@ -102,6 +102,7 @@ TEST_P(SaveFailure, ShowsTheErrorBox) {
     EXPECT_EQ(host.boxes[0].caption, "Fout bij wegschrijven gegevens");
     EXPECT_EQ(host.boxes[0].style & MB_BUTTONMASK, MB_OK);
     EXPECT_EQ(host.boxes[0].style & MB_ICONMASK, MB_ICONSTOP);
+    EXPECT_TRUE(host.announced.empty()) << "a reader must not hear a failed save as saved";
 }
 
 TEST_P(SaveFailure, LeavesThePreviousFileAsItWas) {

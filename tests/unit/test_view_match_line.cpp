@@ -2,6 +2,7 @@
 #include "support/view_test.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -108,17 +109,22 @@ class ViewTimeZone : public ViewTest {
 TEST_F(ViewTimeZone, FixedZoneCommandsSetTheirOffsetAndRepaint) {
     struct Case {
         int id, offset;
+        const char* said; // to a screen reader, which cannot see the times change
     };
-    const Case cases[] = {{128, 100},  {129, 200},  {130, 300}, {131, -700},
-                          {132, -600}, {133, -500}, {134, -400}};
+    const Case cases[] = {{128, 100, "UTC+1"},  {129, 200, "UTC+2"},  {130, 300, "UTC+3"},
+                          {131, -700, "UTC-7"}, {132, -600, "UTC-6"}, {133, -500, "UTC-5"},
+                          {134, -400, "UTC-4"}};
     for (const Case& c : cases) {
         SCOPED_TRACE("command " + std::to_string(c.id));
         window.TimeZone = 12345;
+        host.announced.clear();
         const int before = host.invalidations;
         ASSERT_TRUE(window.HandleCommand(c.id));
         EXPECT_EQ(window.TimeZone, c.offset);
         EXPECT_EQ(host.invalidations, before + 1);
         EXPECT_EQ(window.MoetSaven, 0) << "an offset is not a result";
+        EXPECT_EQ(host.announced,
+                  std::vector<std::string>{"Kick-off times in " + std::string(c.said) + "."});
     }
 }
 
@@ -128,20 +134,22 @@ TEST_F(ViewTimeZone, OtherZoneDialogReadsTheTypedTextAsANumber) {
         std::map<int, std::string> typed;
         int button;
         int offset;
+        const char* said; // the zone a screen reader is told of; none after Cancel
     };
     const Case cases[] = {
-        {"untouched OK sets UTC", {}, IDOK, 0},
-        {"minus an hour and a half", {{101, "-130"}}, IDOK, -130},
-        {"letters", {{101, "abc"}}, IDOK, 0},
-        {"hours and minutes with a colon", {{101, "5:30"}}, IDOK, 5},
-        {"explicit plus sign", {{101, "+1200"}}, IDOK, 1200},
-        {"at most five characters are typed", {{101, "-123456"}}, IDOK, -1234},
-        {"cancel keeps the offset", {{101, "300"}}, IDCANCEL, 345},
+        {"untouched OK sets UTC", {}, IDOK, 0, "UTC"},
+        {"minus an hour and a half", {{101, "-130"}}, IDOK, -130, "UTC-1:30"},
+        {"letters", {{101, "abc"}}, IDOK, 0, "UTC"},
+        {"hours and minutes with a colon", {{101, "5:30"}}, IDOK, 5, "UTC+0:05"},
+        {"explicit plus sign", {{101, "+1200"}}, IDOK, 1200, "UTC+12"},
+        {"at most five characters are typed", {{101, "-123456"}}, IDOK, -1234, "UTC-12:34"},
+        {"cancel keeps the offset", {{101, "300"}}, IDCANCEL, 345, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         window.TimeZone = 345;
         host.dialogs.clear();
+        host.announced.clear();
         const int before = host.invalidations;
         host.ExpectDialog({521, c.typed, c.button});
         ASSERT_TRUE(window.HandleCommand(135));
@@ -150,6 +158,9 @@ TEST_F(ViewTimeZone, OtherZoneDialogReadsTheTypedTextAsANumber) {
         EXPECT_EQ(window.TimeZone, c.offset);
         EXPECT_EQ(host.invalidations, before + 1) << "repaints after OK and Cancel alike";
         EXPECT_EQ(window.MoetSaven, 0);
+        EXPECT_EQ(host.announced, c.said ? std::vector<std::string>{"Kick-off times in " +
+                                                                    std::string(c.said) + "."}
+                                         : std::vector<std::string>{});
     }
 }
 

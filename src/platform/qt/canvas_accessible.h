@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QString;
 class QWidget;
 
 // The canvas as screen readers see it: a document named after the view, whose
@@ -14,3 +15,15 @@ void InstallCanvasAccessibility();
 // Called after each render that was recorded: rebuilds the children and tells a
 // listening reader what changed.
 void AnnounceCanvas(QWidget* canvas);
+
+// What the canvas last told a reader in a notification (empty for nothing yet).
+QString LastSaid(QWidget* canvas);
+
+// What a command changed, said to a listening reader once the render it asked for has
+// run (at once with the next render, if none is pending).
+void SayAfterRender(QWidget* canvas, const QString& text);
+
+// Up, Down, Home, End, Page Up and Page Down move the reader's caret over the lines of
+// the canvas; Enter and Space press a match line. False when no reader listens or the
+// key is not one of these.
+bool CanvasCaretKey(QWidget* canvas, int key);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/canvas_widget.h"
 
+#include "platform/qt/canvas_accessible.h"
 #include "platform/qt/qt_host.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,7 +13,9 @@
 CanvasWidget::CanvasWidget(QtWindowHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("canvas"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+    // A Tab stop as well as a click's: the keyboard reaches the view, and the reader with
+    // it. The canvas draws no focus mark, so the focus changes no pixel.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
@@ -45,6 +49,19 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         host_.LeftButtonDown(event->position().toPoint());
     QWidget::mousePressEvent(event);
+}
+
+void CanvasWidget::keyPressEvent(QKeyEvent* event) {
+    // Ctrl+Home and Ctrl+End as well as Home and End: a reader says the line it lands on
+    // after the first two, where after the others it says only a letter.
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool toAnEnd = event->key() == Qt::Key_Home || event->key() == Qt::Key_End;
+    if ((mods == Qt::NoModifier || (toAnEnd && mods == Qt::ControlModifier)) &&
+        CanvasCaretKey(this, event->key())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CanvasWidget::showEvent(QShowEvent* event) {

@@ -16,6 +16,7 @@ class CanvasWidget final : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // The canvas draws no focus mark: gaining or losing the focus repaints nothing.
     void focusInEvent(QFocusEvent*) override {}
     void focusOutEvent(QFocusEvent*) override {}

@@ -113,6 +113,9 @@ HelpViewer::HelpViewer(WindowHost& host, QWidget* frame)
     browser_->setObjectName(QStringLiteral("helpText"));
     browser_->setOpenLinks(false);
     browser_->setOpenExternalLinks(false);
+    // A caret the arrow keys move, so that a screen reader reads the help line by line.
+    browser_->setTextInteractionFlags(browser_->textInteractionFlags() |
+                                      Qt::TextSelectableByKeyboard);
     QObject::connect(browser_, &QTextBrowser::anchorClicked, this,
                      [this](const QUrl& url) { FollowLink(url); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);

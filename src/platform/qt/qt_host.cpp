@@ -82,6 +82,9 @@ void QtWindowHost::Attach(QWidget* canvasWidget, QWidget* frame) {
     widget_ = canvasWidget;
     frame_ = frame;
     InstallCanvasAccessibility();
+    // The view is where the keyboard starts, so that a reader reads it first.
+    if (widget_)
+        widget_->setFocus(Qt::OtherFocusReason);
 }
 
 void QtWindowHost::StartReading() {
@@ -213,12 +216,15 @@ QWidget* QtWindowHost::ModalParent() const {
 // X drops a focus request stamped earlier than its own revert to the root window, and
 // the toolkit's latest time stamp may still be older than that revert.
 void QtWindowHost::ReactivateAfterModal() {
-    auto activate = [frame = frame_] {
+    // Back in the frame, the view has the keyboard, so that a screen reader reads it.
+    auto activate = [frame = frame_, canvas = widget_] {
         QWidget* next = QApplication::activeModalWidget();
         if (!next)
             next = frame;
         if (next && next->isVisible())
             next->activateWindow();
+        if (next == frame && canvas && canvas->isVisible())
+            canvas->setFocus(Qt::OtherFocusReason);
     };
     activate();
     if (frame_) {
@@ -275,6 +281,14 @@ int QtWindowHost::ExecuteDialog(TDialog& dialog) {
     const int result = RunTemplateDialog(dialog, ModalParent());
     ReactivateAfterModal();
     return result;
+}
+
+void QtWindowHost::Announce(std::string_view text) {
+    if (!drawn_ || !widget_)
+        return;
+    SayAfterRender(widget_, FromUtf8(text));
+    if (!pending_ && !rendering_)
+        AnnounceCanvas(widget_);
 }
 
 void QtWindowHost::ShowHelp(std::string_view file) {

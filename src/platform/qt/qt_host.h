@@ -41,6 +41,7 @@ class QtWindowHost final : public WindowHost {
     std::unique_ptr<Surface> OpenClientSurface() override;
     void ShowHelp(std::string_view file) override;
     void ShowStatus(std::string_view text) override;
+    void Announce(std::string_view text) override;
 
     const Canvas& GetCanvas() const { return canvas_; }
     TWindow& Client() const { return client_; }

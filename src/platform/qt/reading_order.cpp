@@ -17,7 +17,11 @@ struct Placed {
     ReadItem item;
     int column;
     bool joins = false; // a drawn text in a column whose rows read as one line
+    // Its place in a column whose lines read in the guide's order; drawn texts come after.
+    int rank = 0;
 };
+
+constexpr int kAfterTheLines = 1 << 30;
 
 int ColumnOf(const ReadingGuide& guide, QPoint topLeft) {
     const int count = static_cast<int>(guide.columns.size());
@@ -31,6 +35,11 @@ bool JoinsRows(const ReadingGuide& guide, int column) {
     return column < static_cast<int>(guide.columns.size()) && guide.columns[column].joinRows;
 }
 
+bool LinesInOrder(const ReadingGuide& guide, int column) {
+    return column >= 0 && column < static_cast<int>(guide.columns.size()) &&
+           guide.columns[column].linesInOrder;
+}
+
 } // namespace
 
 std::vector<ReadItem> ReadingOrder(const DrawnItems& drawn, const TWindow& window) {
@@ -39,7 +48,8 @@ std::vector<ReadItem> ReadingOrder(const DrawnItems& drawn, const TWindow& windo
     std::vector<bool> used(items.size(), false);
     std::vector<Placed> placed;
 
-    for (const ReadingLine& line : guide.lines) {
+    for (std::size_t l = 0; l < guide.lines.size(); ++l) {
+        const ReadingLine& line = guide.lines[l];
         const QRect area = ToQRect(line.area);
         QRect cells;
         for (std::size_t i = 0; i < items.size(); ++i) {
@@ -50,11 +60,17 @@ std::vector<ReadItem> ReadingOrder(const DrawnItems& drawn, const TWindow& windo
             used[i] = true;
             cells |= items[i].rect;
         }
-        // A line the render left no text of is not there to read.
-        if (cells.isNull())
+        // A line the render left no text of is not there to read, unless the view says
+        // it from the tournament whatever is drawn over it.
+        if (cells.isNull() && !line.fromTournament)
             continue;
         const ReadItem::Kind kind = line.pressable ? ReadItem::Kind::Button : ReadItem::Kind::Text;
-        placed.push_back({{kind, line.text, line.pressable ? area : cells}, line.column});
+        const QRect rect = line.pressable || cells.isNull() ? area : cells;
+        const int rank = LinesInOrder(guide, line.column) ? static_cast<int>(l) : 0;
+        placed.push_back({{kind, line.text, rect, line.heading, false, line.table, line.cells},
+                          line.column,
+                          false,
+                          rank});
     }
 
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -65,16 +81,21 @@ std::vector<ReadItem> ReadingOrder(const DrawnItems& drawn, const TWindow& windo
         if (item.picture != 0) {
             std::string name = window.PictureName(item.picture);
             if (!name.empty())
-                placed.push_back({{ReadItem::Kind::Picture, std::move(name), item.rect}, column});
+                placed.push_back({{ReadItem::Kind::Picture, std::move(name), item.rect},
+                                  column,
+                                  false,
+                                  LinesInOrder(guide, column) ? kAfterTheLines : 0});
             continue;
         }
-        placed.push_back(
-            {{ReadItem::Kind::Text, item.text, item.rect}, column, JoinsRows(guide, column)});
+        placed.push_back({{ReadItem::Kind::Text, item.text, item.rect},
+                          column,
+                          JoinsRows(guide, column),
+                          LinesInOrder(guide, column) ? kAfterTheLines : 0});
     }
 
     std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
-        return std::tuple(a.column, a.item.rect.top(), a.item.rect.left()) <
-               std::tuple(b.column, b.item.rect.top(), b.item.rect.left());
+        return std::tuple(a.column, a.rank, a.item.rect.top(), a.item.rect.left()) <
+               std::tuple(b.column, b.rank, b.item.rect.top(), b.item.rect.left());
     });
     std::vector<ReadItem> order;
     order.reserve(placed.size());
@@ -88,6 +109,7 @@ std::vector<ReadItem> ReadingOrder(const DrawnItems& drawn, const TWindow& windo
             continue;
         }
         joining = p.joins;
+        p.item.sectionStart = p.item.heading || i == 0 || placed[i - 1].column != p.column;
         order.push_back(std::move(p.item));
     }
     return order;

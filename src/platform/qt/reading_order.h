@@ -21,9 +21,17 @@ struct ReadItem {
     Kind kind = Kind::Text;
     std::string name;
     QRect rect; // in canvas pixels
+    bool heading = false;
+    // The first line of a heading's section or of a column: where Page Up and Page Down
+    // stop.
+    bool sectionStart = false;
+    // A table row: the table it belongs to and its cells.
+    std::string table{};
+    std::vector<std::string> cells{};
 };
 
 // What the last render left visible, in reading order: the view's columns in turn,
-// each top to bottom and left to right; the lines the view names replace the texts
-// inside them; pictures that only decorate are left out.
+// each top to bottom and left to right (or in the guide's order of its lines); the
+// lines the view names replace the texts inside them, and those it says from the
+// tournament are read even when covered; pictures that only decorate are left out.
 std::vector<ReadItem> ReadingOrder(const DrawnItems& drawn, const TWindow& window);

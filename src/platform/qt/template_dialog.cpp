@@ -157,7 +157,11 @@ void TemplateDialog::ShowControlTexts() {
         edit->setText(FromUtf8(dialog_.ControlText(id)));
         if (const std::string name = dialog_.FieldName(id); !name.empty())
             edit->setAccessibleName(FromUtf8(name));
+        if (const std::string about = dialog_.FieldDescription(id); !about.empty())
+            edit->setAccessibleDescription(FromUtf8(about));
     }
+    if (const std::string about = dialog_.Description(); !about.empty())
+        setAccessibleDescription(FromUtf8(about));
     for (auto& [id, button] : buttons_)
         button->setText(FromUtf8(dialog_.ControlText(id)));
 }

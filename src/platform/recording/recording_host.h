@@ -73,6 +73,7 @@ class RecordingHost : public WindowHost {
     std::unique_ptr<Surface> OpenClientSurface() override;
     void ShowHelp(std::string_view file) override { helpFiles.emplace_back(file); }
     void ShowStatus(std::string_view text) override { statusTexts.emplace_back(text); }
+    void Announce(std::string_view text) override { announced.emplace_back(text); }
 
     // What happened.
     std::vector<DrawOp> ops;
@@ -81,6 +82,7 @@ class RecordingHost : public WindowHost {
     std::vector<int> quitStatuses;
     std::vector<std::string> helpFiles;
     std::vector<std::string> statusTexts;
+    std::vector<std::string> announced; // what a screen reader was told
     int beeps = 0;
     int invalidations = 0;
     int openSurfaces = 0; // surfaces not yet released
