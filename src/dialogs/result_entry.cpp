@@ -50,4 +50,5 @@ void TDrawWindow::CmEditResult() {
     if (WedstrijdNummer < kFinal)
         WedstrijdNummer += 1;
     MoetSaven = 1;
+    NoteResults();
 }

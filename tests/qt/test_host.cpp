@@ -485,9 +485,9 @@ TEST_F(HostTest, ClosingTheFrameWithNothingToSaveEndsWithZeroAtOnce) {
     }
 }
 
-// TERM, INT, HUP and QUIT are events of the main loop: unsaved results go to
-// korvel.dat.unsaved (never to korvel.dat) and the program ends with status 1; with
-// nothing unsaved it ends with 0. A box that is open goes with it.
+// Every signal whose default is to end the program is an event of the main loop:
+// unsaved results go to korvel.dat.unsaved (never to korvel.dat) and the program ends
+// with status 1; with nothing unsaved it ends with 0. A box that is open goes with it.
 TEST_F(HostTest, SignalsEndTheLoopKeepingUnsavedResultsAside) {
     struct Case {
         const char* what;
@@ -501,6 +501,10 @@ TEST_F(HostTest, SignalsEndTheLoopKeepingUnsavedResultsAside) {
         {"INT, unsaved", SIGINT, 1, false, 1},
         {"HUP, unsaved", SIGHUP, 1, false, 1},
         {"QUIT, unsaved", SIGQUIT, 1, false, 1},
+        {"USR1, unsaved", SIGUSR1, 1, false, 1},
+        {"PIPE, unsaved", SIGPIPE, 1, false, 1},
+        {"ALRM, unsaved", SIGALRM, 1, false, 1},
+        {"a real-time signal, unsaved", SIGRTMIN + 3, 1, false, 1},
         {"TERM, nothing unsaved", SIGTERM, 0, false, 0},
         {"TERM while the exit question is open", SIGTERM, 1, true, 1},
     };
@@ -511,9 +515,13 @@ TEST_F(HostTest, SignalsEndTheLoopKeepingUnsavedResultsAside) {
         Show();
         QFile::remove(QStringLiteral("korvel.dat"));
         QFile::remove(QStringLiteral("korvel.dat.unsaved"));
+        // Each case a fresh run: nothing kept yet.
+        Client().MoetSaven = 0;
+        Client().NoteResults();
         Client().MoetSaven = c.moetSaven;
         Client().Wedstrijd[2].score1 = 4;
         Client().Wedstrijd[2].gespeeld = 1;
+        Client().NoteResults();
         const EndingWatch watch(Client(), window_->Host());
         ASSERT_TRUE(watch.Watching());
         ModalScript script;

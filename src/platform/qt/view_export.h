@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/results_io.h"
+
+#include <QByteArray>
+#include <QFile>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -35,8 +39,16 @@ QImage RenderView(TWindow& window);
 void PaintView(TWindow& window, QPainter& painter, QSizeF area);
 
 // Writes the current view to a file in one step: a failure leaves no file behind and
-// the previous file, if any, untouched. Returns an empty text, or what went wrong.
-QString ExportView(TWindow& window, const QString& path, ExportFormat format);
+// the previous file, if any, untouched. The path is the file's name as the system
+// takes it, in bytes; links are followed as a save follows them, and only a regular
+// file is replaced. Returns an empty text, or what went wrong.
+QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format,
+                   const FileOps& ops = FileOps::Posix());
+// The same for a name as the file dialog gives it.
+inline QString ExportView(TWindow& window, const QString& path, ExportFormat format,
+                          const FileOps& ops = FileOps::Posix()) {
+    return ExportView(window, QFile::encodeName(path), format, ops);
+}
 // Asks for a printer with Qt's print dialog over parent and prints the current view on
 // one landscape page, fitted to it. On failure, reason says what went wrong.
 PrintOutcome PrintView(TWindow& window, QWidget* parent, QString& reason);
