@@ -21,6 +21,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -575,6 +576,74 @@ const RecoveryCase kRecoveryCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Places, ReliabilityRecovery, ::testing::ValuesIn(kRecoveryCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A symbolic link in a shared folder is followed only as the kernel's protected_symlinks
+// rule would: a link that another user planted in a sticky folder writable by all is
+// not, so Save fails and says so, and the file it points at is left alone. Unsaved
+// results never go through a link at all. Acts as user nobody through setfsuid.
+struct PlantedLinkCase {
+    const char* name;
+    uid_t linkOwner;
+    bool sticky;
+    bool followed;
+};
+
+class ReliabilityPlantedLink : public ReliabilitySave,
+                               public ::testing::WithParamInterface<PlantedLinkCase> {};
+
+constexpr uid_t kNobody = AsOrdinaryUser::kNobody;
+constexpr uid_t kAnotherUser = 4242;
+
+TEST_P(ReliabilityPlantedLink, IsFollowedOnlyWhereTheKernelWould) {
+    const PlantedLinkCase& c = GetParam();
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to make links of other users";
+    const fs::path shared = dir_ / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(::chmod(dir_.c_str(), 0711), 0); // the links' absolute targets pass through
+    ASSERT_EQ(::chmod(shared.c_str(), c.sticky ? 01777 : 0777), 0);
+    const std::vector<std::uint8_t> victim(kResultsFileSize, 7);
+    WriteAll((shared / "victim").c_str(), victim);
+    ASSERT_EQ(::chown((shared / "victim").c_str(), kNobody, kNobody), 0);
+    for (const char* name : {kResultsFile, kUnsavedFile}) {
+        fs::create_symlink(shared / "victim", shared / name);
+        ASSERT_EQ(::lchown((shared / name).c_str(), c.linkOwner, c.linkOwner), 0);
+    }
+    fs::current_path(shared);
+    ::setfsgid(kNobody);
+    ::setfsuid(kNobody);
+
+    EnterResults();
+    if (!c.followed)
+        host.ExpectBox(kFailureCaption, IDOK);
+    window.CmFileSave();
+    EXPECT_EQ(ReadAll("victim"), c.followed ? Encoded(window.Wedstrijd) : victim);
+    if (!c.followed) {
+        ASSERT_EQ(host.boxes.size(), 1u);
+        EXPECT_EQ(host.boxes[0].text,
+                  std::string(kFailureText) + "\n\nkorvel.dat: " + std::strerror(EACCES));
+    }
+    // The link in the unsaved results' place is passed over for the next free name.
+    window.Wedstrijd[0].score1 = 9;
+    window.MoetSaven = 1;
+    EXPECT_EQ(window.EndAtOnce(), 1);
+    EXPECT_EQ(window.Keeper()->KeptIn(), RecoveryName(kUnsavedFile, 2));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(kUnsavedFile)));
+
+    ::setfsuid(0);
+    ::setfsgid(0);
+    fs::current_path(dir_);
+}
+
+const PlantedLinkCase kPlantedLinkCases[] = {
+    {"AnotherUsersInAStickyFolder", kAnotherUser, true, false},
+    {"OwnInAStickyFolder", kNobody, true, true},
+    {"TheFolderOwnersInAStickyFolder", 0, true, true},
+    {"AnotherUsersInAFolderNotSticky", kAnotherUser, false, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Owners, ReliabilityPlantedLink, ::testing::ValuesIn(kPlantedLinkCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
