@@ -689,6 +689,15 @@ TEST_F(HostTest, HelpFileThatCannotBeShownIsExplainedInTheViewer) {
          "Not a regular file"},
         {"a directory", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); },
          "Is a directory"},
+        {"2,000 small tables, ten seconds of layout",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             for (int i = 0; i < 2000; ++i)
+                 file.write("| a | b |\n|---|---|\n| 1 | 2 |\n\n");
+         },
+         "it has more than 200 tables or 2000 table rows, more than the viewer lays out in a "
+         "second"},
     };
     const QString name = QStringLiteral("korvel-hostile.hlp");
     for (const Case& c : cases) {
@@ -711,7 +720,8 @@ TEST_F(HostTest, HelpFileThatCannotBeShownIsExplainedInTheViewer) {
 }
 
 // Section links jump within the file; every other link shows its address as text and
-// opens nothing; images are not loaded from anywhere; Escape closes the viewer. The
+// opens nothing; images are not loaded from anywhere; raw HTML shows as text; Escape
+// closes the viewer. The
 // same for a file large enough to be parsed away from the GUI thread.
 TEST_F(HostTest, HelpLinksStayInsideTheFileAndEscapeCloses) {
     Show();
@@ -720,7 +730,8 @@ TEST_F(HostTest, HelpLinksStayInsideTheFileAndEscapeCloses) {
         QByteArray text =
             "# Help\n\n## Contents\n\n1. [Entering a result](#2-entering-a-result)\n\n"
             "See [the site](https://example.org/euro96) or [a file](file:///etc/passwd)"
-            " or <https://example.org/bare>.\n\n![map](/dev/zero)\n\n";
+            " or <https://example.org/bare>.\n\n![map](/dev/zero)\n\n"
+            "<div>\n<img src=\"/dev/zero\">\n</div>\n\n";
         for (int i = 0; i < fillerLines; ++i)
             text += "Filler line to push the section far down.\n\n";
         text += "## 2. Entering a result\n\nClick a match.\n";
@@ -753,6 +764,8 @@ TEST_F(HostTest, HelpLinksStayInsideTheFileAndEscapeCloses) {
         EXPECT_TRUE(shown.contains(QStringLiteral("the site <https://example.org/euro96>")));
         EXPECT_TRUE(shown.contains(QStringLiteral("a file <file:///etc/passwd>")));
         EXPECT_TRUE(shown.contains(QStringLiteral("https://example.org/bare")));
+        // Raw HTML is text, and the text after it stays.
+        EXPECT_TRUE(shown.contains(QStringLiteral("<img src=\"/dev/zero\">")));
 
         // Following the section link scrolls to the section.
         browser->verticalScrollBar()->setValue(0);
