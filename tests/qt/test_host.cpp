@@ -526,7 +526,12 @@ TEST_F(HostTest, SignalsEndTheLoopKeepingUnsavedResultsAside) {
         ASSERT_TRUE(watch.Watching());
         ModalScript script;
         if (c.duringExitQuestion)
-            script.Then([&c](QWidget&) { ::raise(c.signal); });
+            // The signal's pipe is read before the step returns, so that the box ends
+            // with it rather than being found open once more by the script.
+            script.Then([&c](QWidget&) {
+                ::raise(c.signal);
+                QCoreApplication::processEvents();
+            });
         const int status = RunMainLoop([this, &c] {
             if (c.duringExitQuestion)
                 window_->MenuAction(CM_FILEEXIT)->trigger();
