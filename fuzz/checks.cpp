@@ -176,11 +176,16 @@ struct Session {
 std::string ResultsAfterLoad(Bytes input) {
     const std::size_t whole = std::min(input.size() / kRecordSize, std::size_t{kMatches});
 
+    // A file of another size is named in a box after the welcome box.
+    const bool odd = input.size() != kResultsFileSize;
+    const std::size_t boxes = odd ? 2 : 1;
     Session s;
     s.host.ExpectBox("Korvel", IDOK);
+    if (odd)
+        s.host.ExpectBox("Results file not as expected", IDOK);
     s.window.DoFirstTime();
     KORVEL_EXPECT(s.unexpected.empty() && s.host.ScriptDone(), s.unexpected);
-    KORVEL_EXPECT(s.host.boxes.size() == 1, "only the welcome box");
+    KORVEL_EXPECT(s.host.boxes.size() == boxes, "the welcome box, and an odd size named");
     KORVEL_EXPECT(s.host.boxes[0].style == (MB_OK | MB_ICONINFORMATION), "");
     KORVEL_EXPECT(s.window.FirstTime == 0, "");
     KORVEL_EXPECT(s.window.MoetSaven == 0, "loading leaves the unsaved flag alone");
@@ -222,8 +227,13 @@ std::string ResultsAfterLoad(Bytes input) {
     // Saving writes the whole file, and it reads back as the same results.
     s.window.MoetSaven = 1;
     s.window.CmFileSave();
-    KORVEL_EXPECT(s.host.boxes.size() == 1, "the save reported a failure");
+    KORVEL_EXPECT(s.host.boxes.size() == boxes, "the save reported a failure");
     KORVEL_EXPECT(s.window.MoetSaven == 0, "");
+    // The first save keeps a file of another size aside, whole.
+    const auto kept = ReadFileHead("korvel.dat~", input.size() + 1);
+    KORVEL_EXPECT(!odd ||
+                      (kept && std::equal(kept->begin(), kept->end(), input.begin(), input.end())),
+                  "the odd file was not kept as korvel.dat~");
     KORVEL_EXPECT(!Exists("korvel.dat.tmp"), "the save left its temporary file");
     const auto saved = ReadFileHead(kResultsFile, 4 * kResultsFileSize);
     KORVEL_EXPECT(saved && saved->size() == kResultsFileSize,
@@ -534,6 +544,7 @@ std::string CheckResultsFile(Bytes input) {
     KORVEL_EXPECT(in.Entered(), "no scratch directory");
     std::error_code ec;
     std::filesystem::remove("korvel.dat.tmp", ec);
+    std::filesystem::remove("korvel.dat~", ec);
     KORVEL_EXPECT(WriteWholeFile(kResultsFile, input), "cannot write the input file");
     return ResultsAfterLoad(input);
 }

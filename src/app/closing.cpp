@@ -39,6 +39,7 @@ bool TDrawWindow::EndSession(const std::function<bool()>& mayAsk) {
     if (!ConfirmExit(*this))
         return false;
     leaveUnsaved_ = true;
+    NoteResults();
     return true;
 }
 

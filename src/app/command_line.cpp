@@ -15,6 +15,7 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -49,9 +50,9 @@ constexpr const char* kHelp =
     "  --format text|csv     the form of the --chances table (default text)\n"
     "  --results FILE        read the results from FILE instead of korvel.dat in the\n"
     "                        working directory\n"
-    "  --time-zone OFFSET    show kick-off times at OFFSET from UTC, written as in\n"
-    "                        the Other time-zone dialog: hours*100+minutes, e.g.\n"
-    "                        -700 or +130 (default +200)\n"
+    "  --time-zone OFFSET    show kick-off times at OFFSET from UTC, written as\n"
+    "                        +HHMM, -HHMM or +H:MM, e.g. -0700, +130 or +5:30,\n"
+    "                        at most 14 hours (default +0200)\n"
     "  -h, --help            print this help and exit\n"
     "  -v, --version         print the version and exit\n"
     "\n"
@@ -72,7 +73,26 @@ int Failure(const std::string& problem) {
     return kFailed;
 }
 
-std::string Local(const QString& text) { return text.toLocal8Bit().toStdString(); }
+// Writes text to standard output; one that cannot take it all (a full disk, a closed
+// pipe) is a failure, said on standard error.
+int Print(const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return Failure(std::string("cannot write to standard output: ") +
+                           std::strerror(n < 0 ? errno : EIO));
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// The arguments are taken as Latin-1, one character per byte, so that a file name
+// goes back to the system exactly as it came, whatever its encoding.
+QString FromBytes(const char* text) { return QString::fromLatin1(text); }
+std::string Local(const QString& text) { return text.toLatin1().toStdString(); }
 
 // The parser's own messages ("Unknown option 'x'.") in the form of the others.
 std::string ParserProblem(QString text) {
@@ -85,13 +105,58 @@ std::string ParserProblem(QString text) {
 
 // The view (the window's SchermType) of "standings", "schedule" or "map".
 std::optional<int> ViewNamed(const QString& name) {
-    if (name == QLatin1String("standings"))
+    const QString view = name.toLower();
+    if (view == QLatin1String("standings"))
         return kStandingsView;
-    if (name == QLatin1String("schedule"))
+    if (view == QLatin1String("schedule"))
         return kScheduleView;
-    if (name == QLatin1String("map"))
+    if (view == QLatin1String("map"))
         return kMapView;
     return std::nullopt;
+}
+
+// Names a team goes by besides the one shown: the Teams menu's and English usage.
+struct OtherName {
+    const char* name;
+    int team;
+};
+constexpr OtherName kOtherNames[] = {
+    {"Czech Republic", 9},
+    {"Denmark", 12},
+    {"Romania", 6},
+};
+
+// A kick-off offset as +HHMM, -HHMM, +HMM or +H:MM (the sign may be left out), in the
+// hours*100+minutes of the time-zone setting; none for anything else.
+std::optional<int> OffsetNamed(const std::string& text) {
+    std::size_t at = 0;
+    int sign = 1;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        sign = text[0] == '-' ? -1 : 1;
+        at = 1;
+    }
+    const std::string rest = text.substr(at);
+    const std::size_t colon = rest.find(':');
+    std::string hours;
+    std::string minutes;
+    if (colon == std::string::npos && (rest.size() == 3 || rest.size() == 4)) {
+        hours = rest.substr(0, rest.size() - 2);
+        minutes = rest.substr(rest.size() - 2);
+    } else if (colon != std::string::npos && (colon == 1 || colon == 2) &&
+               rest.size() == colon + 3) {
+        hours = rest.substr(0, colon);
+        minutes = rest.substr(colon + 1);
+    } else {
+        return std::nullopt;
+    }
+    for (const char c : hours + minutes)
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    const int h = std::stoi(hours);
+    const int m = std::stoi(minutes);
+    if (m >= 60 || h > 14 || (h == 14 && m > 0))
+        return std::nullopt;
+    return sign * (h * 100 + m);
 }
 
 // A team by its name as shown (in any case) or its number.
@@ -106,6 +171,9 @@ std::optional<int> TeamNamed(const QString& name) {
         if (name.compare(shown, Qt::CaseInsensitive) == 0)
             return t;
     }
+    for (const OtherName& other : kOtherNames)
+        if (name.compare(QLatin1String(other.name), Qt::CaseInsensitive) == 0)
+            return other.team;
     return std::nullopt;
 }
 
@@ -142,7 +210,7 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << FromBytes(argv[i]);
 
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
@@ -161,14 +229,10 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     if (!parser.parse(arguments))
         return Usage(ParserProblem(parser.errorText()));
 
-    if (parser.isSet(help)) {
-        std::cout << kHelp;
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::cout << "korvel " << KORVEL_VERSION << "\n";
-        return 0;
-    }
+    if (parser.isSet(help))
+        return Print(kHelp);
+    if (parser.isSet(version))
+        return Print(std::string("korvel ") + KORVEL_VERSION + "\n");
 
     const QStringList files = parser.positionalArguments();
     const bool exporting = parser.isSet(exportView);
@@ -195,8 +259,14 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
 
     TDrawWindow window(nullptr);
     window.FirstTime = 0;
-    if (parser.isSet(timeZone))
-        window.TimeZone = TextToNumber(Local(parser.value(timeZone)));
+    if (parser.isSet(timeZone)) {
+        const std::optional<int> offset = OffsetNamed(Local(parser.value(timeZone)));
+        if (!offset)
+            return Usage("cannot read the time zone '" + Local(parser.value(timeZone)) +
+                         "': give +HHMM, -HHMM or +H:MM, at most 14 hours, such as -0700 "
+                         "or +5:30");
+        window.TimeZone = *offset;
+    }
 
     if (exporting) {
         const QString name = parser.value(exportView);
@@ -204,7 +274,8 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
             const std::optional<int> team = TeamNamed(name.mid(5));
             if (!team)
                 return Usage("unknown team '" + Local(name.mid(5)) +
-                             "': give its name as shown, such as Czech Rep., or its number 0-15");
+                             "': give its name as shown, such as Czech Rep. or Czech Republic, or "
+                             "its number 0-15");
             window.SchermType = kTeamView;
             window.TeamToShow = *team;
         } else if (const std::optional<int> view = ViewNamed(name)) {
@@ -235,12 +306,8 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
 
     if (parser.isSet(chances))
         return PrintChances(window.Wedstrijd, chancesOptions);
-    if (!exporting) {
-        std::cout << TournamentText(window) << std::flush;
-        if (!std::cout)
-            return Failure(std::string("cannot write the text: ") + std::strerror(errno));
-        return 0;
-    }
+    if (!exporting)
+        return Print(TournamentText(window));
     LoadPictures();
     const std::string file = Local(files.first());
     if (const std::string reason = ExportViewFile(window, file, pixels); !reason.empty())

@@ -6,6 +6,7 @@
 #include "views/goal_text.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -22,6 +23,21 @@ constexpr Round kRounds[] = {
 };
 
 constexpr const char* kGroupHeadings[4] = {"Group A", "Group B", "Group C", "Group D"};
+
+// A later round's team is known, as in the window's tree, only once the match that
+// sends it on has been played: ploeg1 and ploeg2 of the semi-finals and the final.
+struct Feeder {
+    int match;
+    int first;
+    int second;
+};
+constexpr Feeder kFeeders[] = {{28, 25, 27}, {29, 24, 26}, {kFinal, 29, 28}};
+
+std::string RoundName(int match) {
+    if (match < 28)
+        return "quarter-final " + std::to_string(match - 23);
+    return "semi-final " + std::to_string(match - 27);
+}
 
 // Names fit 16 columns: the longest is "Switzerland".
 std::string Padded(std::string_view text, std::size_t width) {
@@ -41,6 +57,49 @@ std::string Row(const char* format, auto... values) {
     return line;
 }
 
+// The name in a knock-out slot, or which match's winner will fill it.
+std::string SlotName(const TDrawWindow& window, int match, bool first) {
+    const Game& g = window.Wedstrijd[match];
+    for (const Feeder& f : kFeeders) {
+        if (f.match != match)
+            continue;
+        const int feeder = first ? f.first : f.second;
+        if (window.Wedstrijd[feeder].gespeeld != 1)
+            return "winner of " + RoundName(feeder);
+    }
+    return TeamName(first ? g.ploeg1 : g.ploeg2);
+}
+
+// The matches between teams level on points that the tie-breaker weighs, as it
+// reports them: each one won, between two teams of the group with equal points.
+std::string HeadToHead(const TDrawWindow& window, const TPoel& group) {
+    std::string text;
+    auto rank = [&group](int team) {
+        for (int r = 0; r < 4; ++r)
+            if (group[r] == team)
+                return r;
+        return 4;
+    };
+    for (int m = 0; m < kGroupMatches; ++m) {
+        const Game& g = window.Wedstrijd[m];
+        if (g.gespeeld != 1 || g.score1 == g.score2 || rank(g.ploeg1) == 4 ||
+            window.Ploeg[g.ploeg1].punten != window.Ploeg[g.ploeg2].punten)
+            continue;
+        const bool home = g.score1 > g.score2;
+        const int winner = home ? g.ploeg1 : g.ploeg2;
+        const int loser = home ? g.ploeg2 : g.ploeg1;
+        const int won = home ? g.score1 : g.score2;
+        const int lost = home ? g.score2 : g.score1;
+        text += rank(winner) < rank(loser)
+                    ? Row("  %s above %s on their match: %d-%d\n", TeamName(winner).c_str(),
+                          TeamName(loser).c_str(), won, lost)
+                    : Row("  %s beat %s %d-%d, level on points; other matches put %s above\n",
+                          TeamName(winner).c_str(), TeamName(loser).c_str(), won, lost,
+                          TeamName(loser).c_str());
+    }
+    return text;
+}
+
 } // namespace
 
 std::string TournamentText(TDrawWindow& window) {
@@ -56,13 +115,15 @@ std::string TournamentText(TDrawWindow& window) {
                         team.verloren, team.punten) +
                     GoalText(team) + "\n";
         }
-        text += "\n";
+        text += HeadToHead(window, *groups[group]) + "\n";
     }
     for (const Round& round : kRounds) {
         text += std::string(round.heading) + "\n";
         for (int i = round.first; i <= round.last; ++i) {
             const Game& g = window.Wedstrijd[i];
-            text += "  " + Padded(TeamName(g.ploeg1), 16) + "- " + Padded(TeamName(g.ploeg2), 16);
+            const std::string first = SlotName(window, i, true);
+            const std::string second = SlotName(window, i, false);
+            text += "  " + Padded(first, 15) + " - " + Padded(second, 16);
             if (g.gespeeld == 1)
                 text += Row("%d-%d", g.score1, g.score2);
             text += "\n";

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/draw_window.h"
 
-TDrawWindow::TDrawWindow(TWindow* parent) : TWindow(parent, nullptr), fileOps_(&FileOps::Posix()) {}
+TDrawWindow::TDrawWindow(TWindow* parent)
+    : TWindow(parent, nullptr), fileOps_(&FileOps::Posix()),
+      keeper_(RecoveryPlaces::ForWorkingFolder()) {}
 
 TDrawWindow::~TDrawWindow() = default;
 

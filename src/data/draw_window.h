@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/disk_state.h"
 #include "data/game.h"
+#include "data/recovery.h"
 #include "data/result_history.h"
 #include "data/results_io.h"
 #include "data/tournament.h"
@@ -114,6 +116,10 @@ class TDrawWindow : public TWindow, public Tournament {
 
     // Results not saved when the program ends without the user's say (data/).
     bool KeepUnsavedResults();
+    // Brings the image the keeper writes up to date: called wherever the results or
+    // their unsaved mark change.
+    void NoteResults();
+    UnsavedKeeper* Keeper() override { return &keeper_; }
 
     // Command table, closing, help and about (app/).
     bool Find(TEventInfo& eventInfo) override;
@@ -126,7 +132,10 @@ class TDrawWindow : public TWindow, public Tournament {
 
     // Where the results file is written; tests replace the file operations to
     // make each step of a save fail in turn.
-    void SetFileOps(const FileOps& ops) { fileOps_ = &ops; }
+    void SetFileOps(const FileOps& ops) {
+        fileOps_ = &ops;
+        keeper_.SetFileOps(ops);
+    }
 
     std::optional<TPen> Pen;
     std::optional<TBrush> Brush;
@@ -144,16 +153,26 @@ class TDrawWindow : public TWindow, public Tournament {
     void PutBack(const ResultHistory::Step* step, bool undoing);
     void LoadResultsFile();
     void OfferUnsavedResults();
+    void NoteFileState();
+    bool MayReplaceResultsFile();
+    bool BackUpOddFile();
     void ReportTieBreakerDecisions(const TieBreakerDecisions& decisions);
     void ReportTieBreakerMatch(const Game& g);
     void ShowTeam(int team);
     void SetTimeZone(int offset);
 
     const FileOps* fileOps_;
+    UnsavedKeeper keeper_;
     // How the unsaved results were settled as the desktop session ended: the user
     // chose to leave them, or they were kept in the unsaved-results file.
     bool leaveUnsaved_ = false;
     bool unsavedKept_ = false;
     bool endedAtOnce_ = false;
     ResultHistory history_;
+    // korvel.dat as Korvel last read or wrote it, and when; unknown before the start.
+    std::optional<FileStamp> known_;
+    std::time_t knownAt_ = 0;
+    bool savedOnce_ = false;
+    // korvel.dat was not 93 bytes: the first Save keeps it as korvel.dat~.
+    bool backUpFirst_ = false;
 };

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -49,8 +50,11 @@ bool WriteAll(const FileOps& ops, int fd, std::span<const std::uint8_t> bytes) {
         const ssize_t n = ops.write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO; // nothing written and no reason given: the device failed
             return false;
+        }
         done += static_cast<std::size_t>(n);
     }
     return true;
@@ -84,6 +88,8 @@ std::optional<std::string> FollowLinks(const char* path, bool& linked) {
             return errno == ENOENT ? std::optional(current) : std::nullopt;
         if (!S_ISLNK(st.st_mode))
             return current;
+        if (!TrustedLink(current.c_str()))
+            return std::nullopt;
         std::string target(PATH_MAX, '\0');
         const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
         if (n < 0)
@@ -110,13 +116,14 @@ struct Existing {
 // one the process may open for writing, so that a read-only file keeps its contents
 // as a plain open for writing would. Through a link only a regular file is replaced:
 // the link may point anywhere, and what is not a results file is not ours.
-bool MayReplace(const FileOps& ops, const std::string& target, bool linked, Existing& existing) {
+bool MayReplace(const FileOps& ops, const std::string& target, bool linked, Replace rule,
+                Existing& existing) {
     if (::stat(target.c_str(), &existing.st) != 0)
         return errno == ENOENT;
     existing.exists = true;
     if (!S_ISREG(existing.st.st_mode)) {
-        errno = EINVAL;
-        return !linked;
+        errno = S_ISDIR(existing.st.st_mode) ? EISDIR : EINVAL;
+        return !linked && rule == Replace::AnyFile;
     }
     const int fd = ops.open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
     if (fd < 0)
@@ -142,12 +149,26 @@ const FileOps& FileOps::Posix() {
     return ops;
 }
 
-bool WriteFileAtomically(const char* path, std::span<const std::uint8_t> bytes,
-                         const FileOps& ops) {
+bool TrustedLink(const char* path) {
+    struct stat link {};
+    struct stat folder {};
+    if (::lstat(path, &link) != 0 || ::stat(DirectoryOf(path).c_str(), &folder) != 0)
+        return false;
+    // The file-system user is the one the kernel checks access as.
+    const auto user = static_cast<uid_t>(::setfsuid(static_cast<uid_t>(-1)));
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    if (!S_ISLNK(link.st_mode) || link.st_uid == user || !shared || link.st_uid == folder.st_uid)
+        return true;
+    errno = EACCES;
+    return false;
+}
+
+bool WriteFileAtomically(const char* path, std::span<const std::uint8_t> bytes, const FileOps& ops,
+                         Replace rule) {
     bool linked = false;
     const std::optional<std::string> target = FollowLinks(path, linked);
     Existing existing;
-    if (!target || !MayReplace(ops, *target, linked, existing))
+    if (!target || !MayReplace(ops, *target, linked, rule, existing))
         return false;
     const std::string temp = *target + kResultsTempSuffix;
     // A stale temporary file from an interrupted save is ours to replace; creating

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <sys/types.h>
+#include <unistd.h>
 #include <vector>
 
 // korvel.dat: three bytes per match in match order (score1, score2, gespeeld),
@@ -43,6 +44,8 @@ struct FileOps {
     int (*close)(int fd);
     int (*rename)(const char* from, const char* to);
     int (*unlink)(const char* path);
+    // Gives a finished recovery file its name only where no file has it yet.
+    int (*link)(const char* from, const char* to) = &::link;
 
     static const FileOps& Posix();
 };
@@ -59,8 +62,22 @@ inline constexpr const char* kResultsTempSuffix = ".tmp";
 // (the temporary file beside the target); a file the process may not open for
 // writing is not replaced; the new file takes the old one's permission bits, and its
 // owner and group where the process may set them.
+//
+// A link is followed only where the kernel's protected_symlinks rule would follow it:
+// the link is the user's own, its folder is not both sticky and writable by all, or
+// the link's owner owns the folder. Any other link (one planted by another user in
+// /tmp, say) is refused with EACCES. Through a link only a regular file is replaced;
+// with RegularOnly a name that holds a device, FIFO, socket or folder is refused too.
+enum class Replace {
+    AnyFile,
+    RegularOnly
+};
 bool WriteFileAtomically(const char* path, std::span<const std::uint8_t> bytes,
-                         const FileOps& ops = FileOps::Posix());
+                         const FileOps& ops = FileOps::Posix(), Replace rule = Replace::AnyFile);
+
+// Whether a symbolic link at path may be followed by the rule above; errno says why
+// not (EACCES) or what failed.
+bool TrustedLink(const char* path);
 
 // What reading a file found.
 struct FileRead {

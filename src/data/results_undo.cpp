@@ -21,6 +21,8 @@ void TDrawWindow::PutBack(const ResultHistory::Step* step, bool undoing) {
     Wedstrijd = state.matches;
     WedstrijdNummer = state.currentMatch;
     MoetSaven = history_.Unsaved() ? 1 : 0;
+    // What an end the user did not choose would keep follows the results put back.
+    NoteResults();
     // As after entering a result: every view but the map shows results.
     if (SchermType != kMapView)
         Invalidate();

@@ -69,4 +69,5 @@ void TDrawWindow::CmEditResult() {
         WedstrijdNummer += 1;
     MoetSaven = 1;
     RecordChange(std::move(before), ResultText(g));
+    NoteResults();
 }

@@ -12,6 +12,7 @@
 #include <string_view>
 
 class TDialog;
+class UnsavedKeeper;
 
 // Message box styles and answers: a button set and an icon, or-ed together.
 inline constexpr unsigned MB_OK = 0x00;
@@ -23,6 +24,9 @@ inline constexpr unsigned MB_ICONQUESTION = 0x20;
 inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
 inline constexpr unsigned MB_ICONINFORMATION = 0x40;
 inline constexpr unsigned MB_ICONMASK = 0xF0;
+// Escape and the close box answer IDCANCEL, not the second button's answer: for a
+// question whose answers both act, where closing it must do neither.
+inline constexpr unsigned MB_ESCAPEUNANSWERED = 0x100;
 
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
@@ -127,6 +131,9 @@ class TWindow {
     // A signal ends the program: whatever would be lost must be kept somewhere
     // safe first, without asking. Returns the exit status.
     virtual int EndAtOnce();
+    // What would be lost, kept ready for an end that cannot wait for the main loop: a
+    // signal handler or an exit hook writes it. Null when nothing is ever at stake.
+    virtual UnsavedKeeper* Keeper() { return nullptr; }
     // The desktop session ends. mayAsk is asked only when there is something to ask
     // about (asking for leave to ask holds the session up): if it allows, a box may
     // ask the user, and false asks the session to stay; if not, whatever would be

@@ -67,6 +67,11 @@ usage_errors=(
     "--export standings --scale 5 x.png|--scale takes a whole number from 1 to 4, not '5'"
     "--export standings --scale 0 x.png|--scale takes a whole number from 1 to 4, not '0'"
     "--export standings --scale 1.5 x.png|--scale takes a whole number from 1 to 4, not '1.5'"
+    "--time-zone abc --text|cannot read the time zone 'abc': give +HHMM, -HHMM or +H:MM"
+    "--time-zone +2 --text|cannot read the time zone '+2'"
+    "--time-zone +1260 --text|cannot read the time zone '+1260'"
+    "--time-zone -14:01 --text|cannot read the time zone '-14:01'"
+    "--time-zone +2:0 --text|cannot read the time zone '+2:0'"
 )
 for row in "${usage_errors[@]}"; do
     IFS='|' read -r arguments message <<<"$row"
@@ -93,6 +98,10 @@ exports=(
     "--export team:England t.svg|t.svg|>England</text>"
     "--export team:croatia c.svg|c.svg|>Croatia</text>"
     "--time-zone -700 --export schedule z.svg|z.svg|>700</text>"
+    "--time-zone -7:00 --export schedule z.svg|z.svg|>700</text>"
+    "--export team:Denmark t.svg|t.svg|>Danmark</text>"
+    "--export team:ROMANIA c.svg|c.svg|>Romenia</text>"
+    "--export MAP m.png|m.png|720x480"
     "--export schedule s.pdf|s.pdf|Switzerland"
     "--export map m.pdf|m.pdf|Wembley, Londen"
 )
@@ -116,6 +125,12 @@ for line in "England           3  2  1  0    7  +5 (7-2)" \
     "European Champion 1996: Germany"; do
     grep -qxF -- "$line" out.txt || fail "--text lacks '$line'"
 done
+
+grep -qxF "  Czech Rep. above Italy on their match: 2-1" out.txt ||
+    fail "--text lacks the head-to-head decision of group C"
+run --export "team:Czech Republic" t.png
+[ "$status" = 0 ] || fail "team:Czech Republic, the Teams menu's name: status $status"
+
 # The chances from every result: Germany champion and England out, for sure; the same
 # seed gives the same table; with the group stage alone the eight quarter-finalists are
 # through for sure, and no chance left open is printed as 0% or 100%.
@@ -137,6 +152,32 @@ awk '/ through$/ { n = 0; for (i = 1; i <= NF; ++i) n += $i ~ /^(0|100)%$/; if (
      END { exit bad }' out.txt || fail "--chances printed an open chance as certain: $(cat out.txt)"
 rm groups.dat chances.txt
 
+# Knock-out slots stay empty until the match that fills them is played, as in the tree.
+head -c 93 /dev/zero >zero.dat
+run --text --results zero.dat
+[ "$status" = 0 ] && grep -qxF "  winner of semi-final 2 - winner of semi-final 1" out.txt &&
+    grep -qxF "  Bulgaria        - England         " out.txt ||
+    fail "--text with no match played: $(sed -n '/^Final/,$p' out.txt)"
+rm zero.dat
+
+# Standard output that takes nothing is a failure, said on standard error.
+for arguments in --help --text; do
+    "$korvel" $arguments >/dev/full 2>err.txt
+    status=$?
+    [ "$status" = 1 ] && grep -qF "No space left on device" err.txt ||
+        fail "korvel $arguments >/dev/full: status $status $(cat err.txt)"
+done
+
+# A file name is bytes, whatever their encoding.
+run --export standings $'bad-\xff.png'
+[ "$status" = 0 ] && [ -s $'bad-\xff.png' ] || fail "a name that is not UTF-8: $status $(cat err.txt)"
+rm -f $'bad-\xff.png'
+
+# Without a display the window cannot open: one line that says so, status 1.
+run
+[ "$status" = 1 ] && [ "$(wc -l <err.txt)" = 1 ] && grep -qF -- "--export" err.txt ||
+    fail "no display: status $status $(cat err.txt)"
+
 run --text --results missing.dat
 [ "$status" = 1 ] && grep -qF "missing.dat: No such file or directory" err.txt ||
     fail "--results missing.dat: $status $(cat err.txt)"
@@ -156,6 +197,14 @@ run --export standings no-folder/s.png
 mkdir taken.png
 run --export standings taken.png
 [ "$status" = 1 ] || fail "a folder in the way: status $status"
+# A pipe or a device behind the name is not replaced by a picture.
+mkfifo pipe.svg && ln -s /dev/null null.pdf
+for name in pipe.svg null.pdf; do
+    run --export standings "$name"
+    [ "$status" = 1 ] && grep -qF "not a regular file" err.txt || fail "$name: $status $(cat err.txt)"
+done
+[ -p pipe.svg ] && [ -c /dev/null ] || fail "the pipe or /dev/null was replaced"
+rm pipe.svg null.pdf
 
 # The program without its module: SVG is refused with the reason and leaves no file, and
 # PNG and PDF, which need no module, are still written.

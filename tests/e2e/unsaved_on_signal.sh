@@ -5,7 +5,9 @@
 # leave korvel.dat as it was and keep the result in korvel.dat.unsaved. Started again,
 # it offers the result back; Yes, Save and Exit put it in korvel.dat. Second: a FIFO
 # named korvel.dat must not hold the start up: the welcome box shows, then the box
-# that says the file cannot be read.
+# that says the file cannot be read. Third: the X server dies with a result typed; the
+# result is kept, and the next start on a new server restores it. Fourth: SIGUSR1 in a
+# folder where no file can be created keeps the result in the state folder.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/x11.sh" "${1:?usage: unsaved_on_signal.sh path/to/korvel}"
 
@@ -13,7 +15,8 @@ hex() { od -An -v -tx1 "$1" | tr -d ' \n'; }
 # Writes the bytes given in hexadecimal to a file.
 unhex() { printf "$(sed 's/../\\x&/g' <<<"$1")" >"$2"; }
 
-mkdir "$work/signal" "$work/fifo"
+mkdir "$work/signal" "$work/fifo" "$work/display" "$work/readonly"
+export XDG_STATE_HOME="$work/state"
 cd "$work/signal"
 
 # Saved earlier: match 4 ended 3-3.
@@ -58,3 +61,55 @@ wait_for_end
 [ -p korvel.dat ] || fail "korvel.dat is no longer the FIFO"
 echo "PASS: a FIFO as korvel.dat: welcome box after $welcome_ms ms," \
     "then the box that says it cannot be read"
+
+# The display goes away with a result typed: Qt ends the process through exit().
+cd "$work/display"
+start_korvel
+frame_focused
+enter_first_result 4 0
+kill -KILL "$xvfb_pid"
+wait_for_end
+[ "$status" -ne 0 ] || fail "status 0 after the X server died with a result unsaved"
+[ "$(hex korvel.dat.unsaved | cut -c1-6)" = 040001 ] ||
+    fail "korvel.dat.unsaved after the X server died: $(hex korvel.dat.unsaved 2>&1)"
+xvfb_pid=""
+start_private_x_server || fail "the second Xvfb did not start"
+start_korvel
+answer_box "Unsaved results"
+frame_focused
+xdotool key --clearmodifiers alt+f s
+wait_for 10 bash -c "[ \"\$(od -An -v -tx1 korvel.dat | tr -d ' \n' | cut -c1-6)\" = 040001 ]" ||
+    fail "the restored result was not saved after the X server died"
+xdotool key --clearmodifiers alt+f e
+wait_for_end
+echo "PASS: the X server killed with 4-0 typed: kept, restored on a new server and saved"
+
+# SIGUSR1 in a folder that takes no file: kept in the state folder. Root writes in any
+# folder, so root runs this Korvel as user nobody.
+cd "$work/readonly"
+chmod 555 .
+mkdir -p "$XDG_STATE_HOME"
+if [ "$(id -u)" = 0 ]; then
+    command -v setpriv >/dev/null || { echo "SKIP: no setpriv to act as an ordinary user"; exit 0; }
+    chmod 711 "$work" && chown 65534:65534 "$XDG_STATE_HOME"
+    printf '#!/bin/sh\nexec setpriv --reuid=65534 --regid=65534 --clear-groups %q "$@"\n' \
+        "$korvel" >"$work/as-nobody" && chmod 755 "$work/as-nobody"
+    korvel="$work/as-nobody"
+fi
+start_korvel
+frame_focused
+enter_first_result 1 3
+kill -USR1 "$korvel_pid"
+wait_for_end
+[ "$status" -eq 1 ] || fail "exit status $status after SIGUSR1 with a result unsaved, expected 1"
+[ ! -e korvel.dat.unsaved ] || fail "korvel.dat.unsaved written in a read-only folder"
+kept=$(find "$XDG_STATE_HOME/korvel" -name 'readonly-*.unsaved')
+[ -n "$kept" ] && [ "$(hex "$kept" | cut -c1-6)" = 010301 ] ||
+    fail "no result in the state folder after SIGUSR1: $(ls -R "$XDG_STATE_HOME" 2>&1)"
+start_korvel
+answer_box "Unsaved results"
+frame_focused
+[ ! -e "$kept" ] || fail "$kept is still there after Yes"
+kill -TERM "$korvel_pid"
+wait_for_end
+echo "PASS: SIGUSR1 in a read-only folder kept 1-3 in the state folder; restored at the next start"

@@ -39,10 +39,16 @@
 #include <QTimer>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -212,6 +218,45 @@ struct VectorCase {
     ViewCase view;
     QStringList names;
 };
+
+// A disk that fills after 8 KiB, taken 1 KiB a write, as a nearly full disk does.
+std::size_t writtenBeforeFull = 0;
+ssize_t WriteTillFull(int fd, const void* data, std::size_t size) {
+    constexpr std::size_t kRoom = 8192;
+    if (writtenBeforeFull >= kRoom) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const std::size_t n = std::min<std::size_t>({size, 1024, kRoom - writtenBeforeFull});
+    writtenBeforeFull += n;
+    return ::write(fd, data, n);
+}
+int PlainOpen(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
+const FileOps kFullDisk{&PlainOpen, &WriteTillFull, &::fsync, &::close, &::rename, &::unlink};
+
+// Every format on a disk that fills up: the export fails with the system's reason,
+// the file there before is left exactly as it was, and nothing else is left behind.
+TEST_F(ExportTest, AFullDiskFailsTheExportAndKeepsTheOldFile) {
+    for (const auto& [name, format] :
+         {std::pair{"full.png", ExportFormat::Png}, std::pair{"full.svg", ExportFormat::Svg},
+          std::pair{"full.pdf", ExportFormat::Pdf}}) {
+        SCOPED_TRACE(name);
+        Show(kViews[1]);
+        const QString path = File(name);
+        ASSERT_EQ(ExportView(Client(), path, format), QString());
+        QFile before(path);
+        ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+        const QByteArray old = before.readAll();
+        before.close();
+        writtenBeforeFull = 0;
+        Show(kViews[0]);
+        EXPECT_EQ(ExportView(Client(), path, format, 1, kFullDisk),
+                  QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+        EXPECT_EQ(before.readAll(), old);
+        EXPECT_FALSE(QFile::exists(path + QStringLiteral(".tmp")));
+    }
+}
 
 TEST_F(ExportTest, SvgAndPdfOpenAndCarryTheTeamNamesAsText) {
     if (!HavePoppler())

@@ -489,9 +489,9 @@ TEST_F(HostTest, ClosingTheFrameWithNothingToSaveEndsWithZeroAtOnce) {
     }
 }
 
-// TERM, INT, HUP and QUIT are events of the main loop: unsaved results go to
-// korvel.dat.unsaved (never to korvel.dat) and the program ends with status 1; with
-// nothing unsaved it ends with 0. A box that is open goes with it.
+// Every signal whose default is to end the program is an event of the main loop:
+// unsaved results go to korvel.dat.unsaved (never to korvel.dat) and the program ends
+// with status 1; with nothing unsaved it ends with 0. A box that is open goes with it.
 TEST_F(HostTest, SignalsEndTheLoopKeepingUnsavedResultsAside) {
     struct Case {
         const char* what;
@@ -505,6 +505,10 @@ TEST_F(HostTest, SignalsEndTheLoopKeepingUnsavedResultsAside) {
         {"INT, unsaved", SIGINT, 1, false, 1},
         {"HUP, unsaved", SIGHUP, 1, false, 1},
         {"QUIT, unsaved", SIGQUIT, 1, false, 1},
+        {"USR1, unsaved", SIGUSR1, 1, false, 1},
+        {"PIPE, unsaved", SIGPIPE, 1, false, 1},
+        {"ALRM, unsaved", SIGALRM, 1, false, 1},
+        {"a real-time signal, unsaved", SIGRTMIN + 3, 1, false, 1},
         {"TERM, nothing unsaved", SIGTERM, 0, false, 0},
         {"TERM while the exit question is open", SIGTERM, 1, true, 1},
     };
@@ -515,14 +519,23 @@ TEST_F(HostTest, SignalsEndTheLoopKeepingUnsavedResultsAside) {
         Show();
         QFile::remove(QStringLiteral("korvel.dat"));
         QFile::remove(QStringLiteral("korvel.dat.unsaved"));
+        // Each case a fresh run: nothing kept yet.
+        Client().MoetSaven = 0;
+        Client().NoteResults();
         Client().MoetSaven = c.moetSaven;
         Client().Wedstrijd[2].score1 = 4;
         Client().Wedstrijd[2].gespeeld = 1;
+        Client().NoteResults();
         const EndingWatch watch(Client(), window_->Host());
         ASSERT_TRUE(watch.Watching());
         ModalScript script;
         if (c.duringExitQuestion)
-            script.Then([&c](QWidget&) { ::raise(c.signal); });
+            // The signal's pipe is read before the step returns, so that the box ends
+            // with it rather than being found open once more by the script.
+            script.Then([&c](QWidget&) {
+                ::raise(c.signal);
+                QCoreApplication::processEvents();
+            });
         const int status = RunMainLoop([this, &c] {
             if (c.duringExitQuestion)
                 window_->MenuAction(CM_FILEEXIT)->trigger();
@@ -691,6 +704,15 @@ TEST_F(HostTest, HelpFileThatCannotBeShownIsExplainedInTheViewer) {
          "Not a regular file"},
         {"a directory", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); },
          "Is a directory"},
+        {"2,000 small tables, ten seconds of layout",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             for (int i = 0; i < 2000; ++i)
+                 file.write("| a | b |\n|---|---|\n| 1 | 2 |\n\n");
+         },
+         "it has more than 200 tables or 2000 table rows, more than the viewer lays out in a "
+         "second"},
     };
     const QString name = QStringLiteral("korvel-hostile.hlp");
     for (const Case& c : cases) {
@@ -713,7 +735,8 @@ TEST_F(HostTest, HelpFileThatCannotBeShownIsExplainedInTheViewer) {
 }
 
 // Section links jump within the file; every other link shows its address as text and
-// opens nothing; images are not loaded from anywhere; Escape closes the viewer. The
+// opens nothing; images are not loaded from anywhere; raw HTML shows as text; Escape
+// closes the viewer. The
 // same for a file large enough to be parsed away from the GUI thread.
 TEST_F(HostTest, HelpLinksStayInsideTheFileAndEscapeCloses) {
     Show();
@@ -722,7 +745,8 @@ TEST_F(HostTest, HelpLinksStayInsideTheFileAndEscapeCloses) {
         QByteArray text =
             "# Help\n\n## Contents\n\n1. [Entering a result](#2-entering-a-result)\n\n"
             "See [the site](https://example.org/euro96) or [a file](file:///etc/passwd)"
-            " or <https://example.org/bare>.\n\n![map](/dev/zero)\n\n";
+            " or <https://example.org/bare>.\n\n![map](/dev/zero)\n\n"
+            "<div>\n<img src=\"/dev/zero\">\n</div>\n\n";
         for (int i = 0; i < fillerLines; ++i)
             text += "Filler line to push the section far down.\n\n";
         text += "## 2. Entering a result\n\nClick a match.\n";
@@ -755,6 +779,8 @@ TEST_F(HostTest, HelpLinksStayInsideTheFileAndEscapeCloses) {
         EXPECT_TRUE(shown.contains(QStringLiteral("the site <https://example.org/euro96>")));
         EXPECT_TRUE(shown.contains(QStringLiteral("a file <file:///etc/passwd>")));
         EXPECT_TRUE(shown.contains(QStringLiteral("https://example.org/bare")));
+        // Raw HTML is text, and the text after it stays.
+        EXPECT_TRUE(shown.contains(QStringLiteral("<img src=\"/dev/zero\">")));
 
         // Following the section link scrolls to the section.
         browser->verticalScrollBar()->setValue(0);

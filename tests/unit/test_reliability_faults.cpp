@@ -11,7 +11,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +21,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -43,6 +46,7 @@ enum class Fault {
     CloseFails,
     RenameFails,
     TargetNotWritable, // the results file may not be opened for writing
+    FolderTakesNoFile, // nothing can be created in the working folder (read-only, full)
 };
 
 // What the injected operations do, and how often each was called.
@@ -57,6 +61,11 @@ int FaultyOpen(const char* path, int flags, mode_t mode) {
     const bool target = (flags & O_CREAT) == 0;
     if (state.fault == Fault::OpenFails || (state.fault == Fault::TargetNotWritable && target)) {
         errno = EACCES;
+        return -1;
+    }
+    // Names in the working folder are relative; the state folder's are absolute.
+    if (state.fault == Fault::FolderTakesNoFile && path[0] != '/') {
+        errno = EROFS;
         return -1;
     }
     return ::open(path, flags, mode);
@@ -119,6 +128,21 @@ int FaultyRename(const char* from, const char* to) {
 }
 
 int PlainUnlink(const char* path) { return ::unlink(path); }
+
+// The system's reason each fault gives, as the failure box must name it.
+int ErrorOf(Fault fault) {
+    switch (fault) {
+    case Fault::OpenFails:
+    case Fault::TargetNotWritable:
+        return EACCES;
+    case Fault::WriteFails:
+        return ENOSPC;
+    case Fault::RenameFails:
+        return EXDEV;
+    default:
+        return EIO;
+    }
+}
 
 const FileOps kFaultyOps{&FaultyOpen,  &FaultyWrite,  &FaultyFsync,
                          &FaultyClose, &FaultyRename, &PlainUnlink};
@@ -205,7 +229,8 @@ TEST_P(ReliabilitySaveFaults, AFailedStepKeepsTheOldFileAndTheUnsavedMark) {
         return;
     }
     ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, kFailureText);
+    EXPECT_EQ(host.boxes[0].text,
+              std::string(kFailureText) + "\n\nkorvel.dat: " + std::strerror(ErrorOf(c.fault)));
     EXPECT_EQ(host.boxes[0].caption, kFailureCaption);
     EXPECT_EQ(host.boxes[0].style, MB_OK | MB_ICONSTOP);
     EXPECT_EQ(window.MoetSaven, 1);
@@ -251,8 +276,11 @@ TEST_F(ReliabilitySave, EveryInjectedFaultIsReachedBySaving) {
     for (const bool earlierFile : {false, true}) {
         SCOPED_TRACE(earlierFile ? "over an earlier file" : "first save");
         state = FaultState{};
-        if (earlierFile)
+        // Written by another program after the first save: replaced only when the user says so.
+        if (earlierFile) {
             WriteAll(kResultsFile, EarlierFile());
+            host.ExpectBox("Results file changed", IDYES);
+        }
         EnterResults();
         window.SetFileOps(kFaultyOps);
         window.CmFileSave();
@@ -471,6 +499,151 @@ const LeftoverCase kLeftoverCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ReliabilityLeftoverTemp, ::testing::ValuesIn(kLeftoverCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Results not saved when the program is ended go beside korvel.dat, at the first free
+// name when other Korvels' files are there (never over one), or to the state folder
+// when the working folder takes no file; the next start offers each, newest first, and
+// Yes brings this run's back.
+struct RecoveryCase {
+    const char* name;
+    Fault fault;
+    int others;           // recovery files other Korvels left beside korvel.dat
+    const char* keptName; // where the results must go; empty: the state folder
+};
+
+class ReliabilityRecovery : public ReliabilitySave,
+                            public ::testing::WithParamInterface<RecoveryCase> {};
+
+TEST_P(ReliabilityRecovery, GoesToAFreePlaceAndIsOfferedBack) {
+    const RecoveryCase& c = GetParam();
+    const fs::path stateHome = dir_ / "state";
+    ASSERT_EQ(::setenv("XDG_STATE_HOME", stateHome.c_str(), 1), 0);
+    std::vector<std::uint8_t> other(kResultsFileSize, 0);
+    other[2] = 1; // the others: match 0 ended 0-0
+    // Written a minute ago; the file system's clock is too coarse to order files
+    // written in the same few milliseconds.
+    for (int n = 1; n <= c.others; ++n) {
+        WriteAll(RecoveryName(kUnsavedFile, n).c_str(), other);
+        fs::last_write_time(RecoveryName(kUnsavedFile, n),
+                            fs::file_time_type::clock::now() - std::chrono::minutes(1));
+    }
+
+    RecordingHost endingHost;
+    TDrawWindow ending(nullptr);
+    endingHost.Attach(ending);
+    for (int m = 0; m < 4; ++m) {
+        ending.Wedstrijd[m].score1 = 3;
+        ending.Wedstrijd[m].score2 = 1;
+        ending.Wedstrijd[m].gespeeld = 1;
+    }
+    ending.MoetSaven = 1;
+    ending.SetFileOps(kFaultyOps);
+    state.fault = c.fault;
+    EXPECT_EQ(ending.EndAtOnce(), 1);
+    state.fault = Fault::None;
+    const std::string kept =
+        *c.keptName ? std::string(c.keptName) : ending.Keeper()->Places().inState;
+    EXPECT_EQ(ending.Keeper()->KeptIn(), kept);
+    EXPECT_EQ(ReadAll(kept.c_str()), Encoded(ending.Wedstrijd));
+    for (int n = 1; n <= c.others; ++n)
+        EXPECT_EQ(ReadAll(RecoveryName(kUnsavedFile, n).c_str()), other) << "file " << n;
+
+    // The next start: this run's file is the newest, and Yes restores it; the others,
+    // older, are declined.
+    RecordingHost nextHost;
+    nextHost.onUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
+    TDrawWindow next(nullptr);
+    nextHost.Attach(next);
+    nextHost.ExpectBox("Korvel", IDOK);
+    nextHost.ExpectBox("Unsaved results", IDYES);
+    for (int n = 1; n <= c.others; ++n)
+        nextHost.ExpectBox("Unsaved results", IDNO);
+    next.DoFirstTime();
+    EXPECT_TRUE(nextHost.ScriptDone());
+    EXPECT_EQ(Encoded(next.Wedstrijd), Encoded(ending.Wedstrijd));
+    EXPECT_EQ(next.MoetSaven, 1);
+    EXPECT_TRUE(FindRecoveryFiles(next.Keeper()->Places()).empty());
+    ::unsetenv("XDG_STATE_HOME");
+}
+
+const RecoveryCase kRecoveryCases[] = {
+    {"Beside", Fault::None, 0, "korvel.dat.unsaved"},
+    {"BesideAnotherKorvels", Fault::None, 1, "korvel.dat.unsaved.2"},
+    {"BesideTwoOthers", Fault::None, 2, "korvel.dat.unsaved.3"},
+    {"StateFolderWhenTheFolderTakesNoFile", Fault::FolderTakesNoFile, 0, ""},
+    {"StateFolderWithAnotherKorvelsBeside", Fault::FolderTakesNoFile, 1, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Places, ReliabilityRecovery, ::testing::ValuesIn(kRecoveryCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A symbolic link in a shared folder is followed only as the kernel's protected_symlinks
+// rule would: a link that another user planted in a sticky folder writable by all is
+// not, so Save fails and says so, and the file it points at is left alone. Unsaved
+// results never go through a link at all. Acts as user nobody through setfsuid.
+struct PlantedLinkCase {
+    const char* name;
+    uid_t linkOwner;
+    bool sticky;
+    bool followed;
+};
+
+class ReliabilityPlantedLink : public ReliabilitySave,
+                               public ::testing::WithParamInterface<PlantedLinkCase> {};
+
+constexpr uid_t kNobody = AsOrdinaryUser::kNobody;
+constexpr uid_t kAnotherUser = 4242;
+
+TEST_P(ReliabilityPlantedLink, IsFollowedOnlyWhereTheKernelWould) {
+    const PlantedLinkCase& c = GetParam();
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to make links of other users";
+    const fs::path shared = dir_ / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(::chmod(dir_.c_str(), 0711), 0); // the links' absolute targets pass through
+    ASSERT_EQ(::chmod(shared.c_str(), c.sticky ? 01777 : 0777), 0);
+    const std::vector<std::uint8_t> victim(kResultsFileSize, 7);
+    WriteAll((shared / "victim").c_str(), victim);
+    ASSERT_EQ(::chown((shared / "victim").c_str(), kNobody, kNobody), 0);
+    for (const char* name : {kResultsFile, kUnsavedFile}) {
+        fs::create_symlink(shared / "victim", shared / name);
+        ASSERT_EQ(::lchown((shared / name).c_str(), c.linkOwner, c.linkOwner), 0);
+    }
+    fs::current_path(shared);
+    ::setfsgid(kNobody);
+    ::setfsuid(kNobody);
+
+    EnterResults();
+    if (!c.followed)
+        host.ExpectBox(kFailureCaption, IDOK);
+    window.CmFileSave();
+    EXPECT_EQ(ReadAll("victim"), c.followed ? Encoded(window.Wedstrijd) : victim);
+    if (!c.followed) {
+        ASSERT_EQ(host.boxes.size(), 1u);
+        EXPECT_EQ(host.boxes[0].text,
+                  std::string(kFailureText) + "\n\nkorvel.dat: " + std::strerror(EACCES));
+    }
+    // The link in the unsaved results' place is passed over for the next free name.
+    window.Wedstrijd[0].score1 = 9;
+    window.MoetSaven = 1;
+    EXPECT_EQ(window.EndAtOnce(), 1);
+    EXPECT_EQ(window.Keeper()->KeptIn(), RecoveryName(kUnsavedFile, 2));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(kUnsavedFile)));
+
+    ::setfsuid(0);
+    ::setfsgid(0);
+    fs::current_path(dir_);
+}
+
+const PlantedLinkCase kPlantedLinkCases[] = {
+    {"AnotherUsersInAStickyFolder", kAnotherUser, true, false},
+    {"OwnInAStickyFolder", kNobody, true, true},
+    {"TheFolderOwnersInAStickyFolder", 0, true, true},
+    {"AnotherUsersInAFolderNotSticky", kAnotherUser, false, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Owners, ReliabilityPlantedLink, ::testing::ValuesIn(kPlantedLinkCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -57,8 +57,11 @@ class ResultsFileTest : public WindowTest {
         host.Attach(window);
     }
 
-    void Load() {
+    // A file of another size than 93 bytes is named in a box after the welcome box.
+    void Load(bool oddSize = false) {
         host.ExpectBox("Korvel", IDOK);
+        if (oddSize)
+            host.ExpectBox("Results file not as expected", IDOK);
         window.DoFirstTime();
     }
 
@@ -220,7 +223,10 @@ TEST_P(ShortFile, LoadsWhatItHoldsAndLeavesTheRestWithoutResult) {
     for (std::size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<std::uint8_t>(i % 3 == 2 ? 1 : 4);
     WriteBytes(kFile, bytes);
-    Load();
+    Load(true);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_NE(host.boxes[1].text.find(" is " + std::to_string(c.size) + " byte"), std::string::npos)
+        << host.boxes[1].text;
     for (int m = 0; m < c.wholeRecords; ++m) {
         EXPECT_EQ(window.Wedstrijd[m].score1, 4) << "match " << m;
         EXPECT_EQ(window.Wedstrijd[m].score2, 4) << "match " << m;
@@ -229,6 +235,13 @@ TEST_P(ShortFile, LoadsWhatItHoldsAndLeavesTheRestWithoutResult) {
     for (int m = c.wholeRecords; m < kMatches; ++m)
         ExpectNoResult(window.Wedstrijd[m], m);
     EXPECT_EQ(window.WedstrijdNummer, c.wholeRecords);
+
+    // The first save keeps the old file aside; a second one does not replace that.
+    window.CmFileSave();
+    EXPECT_EQ(ReadBytes("korvel.dat~"), bytes);
+    EXPECT_EQ(ReadBytes(kFile).size(), 93u);
+    window.CmFileSave();
+    EXPECT_EQ(ReadBytes("korvel.dat~"), bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(Results, ShortFile,
@@ -244,7 +257,7 @@ TEST_F(ResultsFileTest, LongFileIgnoresBytesAfterTheNinetyThird) {
         bytes.push_back(extra);
     ASSERT_EQ(bytes.size(), 100u);
     WriteBytes(kFile, bytes);
-    Load();
+    Load(true);
     EXPECT_EQ(window.Wedstrijd[0].score1, 3);
     EXPECT_EQ(window.Wedstrijd[0].score2, 3);
     EXPECT_EQ(window.Wedstrijd[0].gespeeld, 1);
@@ -477,14 +490,23 @@ TEST_F(ResultsFileTest, AFifoInPlaceOfTheFileIsReplacedByTheNextSave) {
 // korvel.dat.unsaved, left by a signal or a session that ended with results not
 // saved: offered once at the next start, after the welcome box, then removed.
 enum class Offer {
-    None, // no question
-    Yes,  // asked, and restored
-    No,   // asked, and declined
+    None,       // no question
+    Yes,        // asked, and restored
+    No,         // asked, and declined
+    Closed,     // asked, and the box closed (Escape): kept for the next start
+    Unreadable, // named in a box as unreadable, and kept
+};
+
+enum class Kind {
+    File,
+    Fifo,
+    Link, // a symbolic link to a whole file of results
 };
 
 struct UnsavedCase {
     const char* name;
-    std::optional<Bytes> unsaved; // what korvel.dat.unsaved holds; nullopt: a FIFO
+    Bytes unsaved; // what korvel.dat.unsaved holds
+    Kind kind;
     Offer offer;
     const char* question; // the count in the question, when asked
 };
@@ -501,22 +523,37 @@ const Bytes kUnsavedTwo = FileWith({{0, 2, 0, 1}, {1, 1, 1, 1}, {5, 3, 2, 1}});
 TEST_P(UnsavedResultsAtStart, AreOfferedOnceThenRemoved) {
     const UnsavedCase& c = GetParam();
     WriteBytes(kFile, kSavedFile);
-    if (c.unsaved)
-        WriteBytes("korvel.dat.unsaved", *c.unsaved);
-    else
+    if (c.kind == Kind::File)
+        WriteBytes("korvel.dat.unsaved", c.unsaved);
+    else if (c.kind == Kind::Fifo)
         ASSERT_EQ(::mkfifo("korvel.dat.unsaved", 0600), 0);
+    else {
+        WriteBytes("elsewhere", c.unsaved);
+        fs::create_symlink("elsewhere", "korvel.dat.unsaved");
+    }
     host.ExpectBox("Korvel", IDOK);
-    if (c.offer != Offer::None)
-        host.ExpectBox("Unsaved results", c.offer == Offer::Yes ? IDYES : IDNO);
+    if (c.offer == Offer::Unreadable)
+        host.ExpectBox("Unsaved results not read", IDOK);
+    else if (c.offer != Offer::None)
+        host.ExpectBox("Unsaved results", c.offer == Offer::Yes  ? IDYES
+                                          : c.offer == Offer::No ? IDNO
+                                                                 : IDCANCEL);
     window.DoFirstTime();
 
     ASSERT_EQ(host.boxes.size(), c.offer == Offer::None ? 1u : 2u);
-    if (c.offer != Offer::None) {
-        EXPECT_EQ(host.boxes[1].style, MB_YESNO | MB_ICONQUESTION);
-        EXPECT_EQ(host.boxes[1].text,
-                  std::string("Korvel was closed last time with results that had not been "
-                              "saved.\n\nRestore ") +
-                      c.question + " that were not saved?");
+    if (c.offer == Offer::Unreadable) {
+        EXPECT_TRUE(host.boxes[1].text.starts_with(
+            "Results that were not saved were kept in korvel.dat.unsaved, but it cannot be read"))
+            << host.boxes[1].text;
+    } else if (c.offer != Offer::None) {
+        EXPECT_EQ(host.boxes[1].style, MB_YESNO | MB_ICONQUESTION | MB_ESCAPEUNANSWERED);
+        const std::string& text = host.boxes[1].text;
+        EXPECT_TRUE(text.starts_with("Korvel was closed on ")) << text;
+        EXPECT_TRUE(text.ends_with(
+            std::string(" with results that had not been saved (kept in korvel.dat.unsaved).\n\n"
+                        "Restore ") +
+            c.question + " that were not saved?"))
+            << text;
     }
     const bool restored = c.offer == Offer::Yes;
     EXPECT_EQ(window.MoetSaven, restored ? 1 : 0) << "restored results are unsaved";
@@ -524,7 +561,11 @@ TEST_P(UnsavedResultsAtStart, AreOfferedOnceThenRemoved) {
     EXPECT_EQ(window.Wedstrijd[5].gespeeld, restored ? 1 : 0);
     EXPECT_EQ(window.Wedstrijd[0].score1, 2);
     EXPECT_EQ(window.WedstrijdNummer, restored ? 6 : 1);
-    EXPECT_FALSE(fs::exists(fs::symlink_status("korvel.dat.unsaved")));
+    const bool stays = c.offer == Offer::Closed || c.offer == Offer::Unreadable;
+    EXPECT_EQ(fs::exists(fs::symlink_status("korvel.dat.unsaved")), stays);
+    if (c.kind == Kind::Link) {
+        EXPECT_EQ(ReadBytes("elsewhere"), c.unsaved) << "the link's target is left alone";
+    }
     EXPECT_EQ(ReadBytes(kFile), kSavedFile) << "starting writes nothing";
 
     // Save writes them to korvel.dat.
@@ -532,23 +573,26 @@ TEST_P(UnsavedResultsAtStart, AreOfferedOnceThenRemoved) {
     EXPECT_EQ(ReadBytes(kFile), restored ? kUnsavedTwo : kSavedFile);
 }
 
+Bytes OneLonger() {
+    Bytes b = kUnsavedTwo;
+    b.push_back(1);
+    return b;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Results, UnsavedResultsAtStart,
-    ::testing::Values(UnsavedCase{"DifferentRestored", kUnsavedTwo, Offer::Yes, "the 2 results"},
-                      UnsavedCase{"DifferentDeclined", kUnsavedTwo, Offer::No, "the 2 results"},
-                      UnsavedCase{"OneDifferent", FileWith({{0, 2, 0, 1}, {1, 1, 1, 1}}), Offer::No,
-                                  "the 1 result"},
-                      UnsavedCase{"SameAsSaved", kSavedFile, Offer::None, ""},
-                      UnsavedCase{"TooShort", Bytes(kUnsavedTwo.begin(), kUnsavedTwo.end() - 1),
-                                  Offer::None, ""},
-                      UnsavedCase{"TooLong",
-                                  [] {
-                                      Bytes b = kUnsavedTwo;
-                                      b.push_back(1);
-                                      return b;
-                                  }(),
-                                  Offer::None, ""},
-                      UnsavedCase{"Fifo", std::nullopt, Offer::None, ""}),
+    ::testing::Values(
+        UnsavedCase{"DifferentRestored", kUnsavedTwo, Kind::File, Offer::Yes, "the 2 results"},
+        UnsavedCase{"DifferentDeclined", kUnsavedTwo, Kind::File, Offer::No, "the 2 results"},
+        UnsavedCase{"DifferentClosed", kUnsavedTwo, Kind::File, Offer::Closed, "the 2 results"},
+        UnsavedCase{"OneDifferent", FileWith({{0, 2, 0, 1}, {1, 1, 1, 1}}), Kind::File, Offer::No,
+                    "the 1 result"},
+        UnsavedCase{"SameAsSaved", kSavedFile, Kind::File, Offer::None, ""},
+        UnsavedCase{"TooShort", Bytes(kUnsavedTwo.begin(), kUnsavedTwo.end() - 1), Kind::File,
+                    Offer::None, ""},
+        UnsavedCase{"TooLong", OneLonger(), Kind::File, Offer::None, ""},
+        UnsavedCase{"Fifo", {}, Kind::Fifo, Offer::Unreadable, ""},
+        UnsavedCase{"Link", kUnsavedTwo, Kind::Link, Offer::Unreadable, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A signal that ends the program while the question is open is no answer: the

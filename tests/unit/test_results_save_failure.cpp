@@ -98,7 +98,10 @@ class SaveFailure : public WindowTest, public ::testing::WithParamInterface<Save
 TEST_P(SaveFailure, ShowsTheErrorBox) {
     FailedSave();
     ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Wegschrijven mislukt");
+    // The box's own words, then the file and the system's reason.
+    const std::string& text = host.boxes[0].text;
+    EXPECT_TRUE(text.starts_with("Wegschrijven mislukt\n\nkorvel.dat: ")) << text;
+    EXPECT_GT(text.size(), std::string("Wegschrijven mislukt\n\nkorvel.dat: ").size()) << text;
     EXPECT_EQ(host.boxes[0].caption, "Fout bij wegschrijven gegevens");
     EXPECT_EQ(host.boxes[0].style & MB_BUTTONMASK, MB_OK);
     EXPECT_EQ(host.boxes[0].style & MB_ICONMASK, MB_ICONSTOP);

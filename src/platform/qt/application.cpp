@@ -7,7 +7,27 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool Set(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+} // namespace
+
 int TApplication::Run() {
+    // Without a display Qt would abort in its plugin loader with advice that does not
+    // apply; a platform asked for by name is the user's to judge.
+    if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM")) {
+        std::fputs("korvel: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are "
+                   "unset); korvel --export and korvel --text need none\n",
+                   stderr);
+        return 1;
+    }
     const RuntimeDir runtimeDir;
     int argc = 1;
     char name[] = "korvel";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/ending.h"
 
+#include "data/recovery.h"
 #include "platform/qt/qt_host.h"
 #include "platform/window.h"
 
@@ -9,26 +10,58 @@
 #include <QSessionManager>
 
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
-constexpr std::array kSignals{SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+// Signals whose default is to end the process: each ends the main loop as TERM does.
+constexpr std::array kEndingSignals{SIGTERM, SIGINT,  SIGHUP,    SIGQUIT,  SIGUSR1, SIGUSR2,
+                                    SIGPIPE, SIGALRM, SIGVTALRM, SIGPROF,  SIGIO,   SIGPWR,
+                                    SIGXCPU, SIGSYS,  SIGTRAP,   SIGSTKFLT};
+// A fault in the program itself: the results are written, best effort, and the signal
+// then goes to whoever handled it before (the system, or a sanitizer that reports it).
+constexpr std::array kCrashSignals{SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 
-// The pipe between the signal handler and the main loop: the one thing a handler
-// may safely do is write to it.
+// What a handler may reach: the pipe between the handlers and the main loop (the one
+// thing a handler may safely do besides writing the keeper's image), and the keeper.
 std::array<int, 2> signalPipe{-1, -1};
-std::array<struct sigaction, kSignals.size()> previous{};
+std::atomic<UnsavedKeeper*> keeper{nullptr};
+std::vector<std::pair<int, struct sigaction>> previous;
 
 extern "C" void OnSignal(int number) {
     const int saved = errno;
+    // Written here, at once, so that a main loop held up elsewhere loses nothing.
+    if (UnsavedKeeper* const k = keeper.load())
+        k->Keep();
     const auto byte = static_cast<unsigned char>(number);
     // Non-blocking: a full pipe already holds a signal for the loop.
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
     errno = saved;
+}
+
+extern "C" void OnCrash(int number, siginfo_t* info, void*) {
+    if (UnsavedKeeper* const k = keeper.load())
+        k->Keep();
+    for (const auto& [signal, action] : previous)
+        if (signal == number)
+            ::sigaction(number, &action, nullptr);
+    // A fault comes back when the instruction runs again; a signal sent is sent again.
+    if (info == nullptr || info->si_code <= 0)
+        ::raise(number);
+}
+
+// Qt ends the process through exit() when the display connection breaks; the main
+// loop never returns then, and the watch is still in place.
+extern "C" void OnExit() {
+    if (UnsavedKeeper* const k = keeper.load())
+        k->Keep();
 }
 
 void ClosePipe() {
@@ -39,6 +72,8 @@ void ClosePipe() {
     }
 }
 
+int RealTimeSignals() { return SIGRTMAX - SIGRTMIN + 1; }
+
 } // namespace
 
 EndingWatch::EndingWatch(TWindow& client, QtWindowHost& host) : client_(client), host_(host) {
@@ -47,12 +82,28 @@ EndingWatch::EndingWatch(TWindow& client, QtWindowHost& host) : client_(client),
         [this](QSessionManager& manager) { CommitData(manager); }, Qt::DirectConnection);
     if (signalPipe[0] >= 0 || ::pipe2(signalPipe.data(), O_CLOEXEC | O_NONBLOCK) != 0)
         return;
+    keeper.store(client_.Keeper());
+    static const bool hooked = std::atexit(&OnExit) == 0;
+    (void)hooked;
     struct sigaction action {};
     action.sa_handler = &OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < kSignals.size(); ++i)
-        ::sigaction(kSignals[i], &action, &previous[i]);
+    auto install = [](int number, const struct sigaction& with) {
+        struct sigaction old {};
+        if (::sigaction(number, &with, &old) == 0)
+            previous.emplace_back(number, old);
+    };
+    for (const int number : kEndingSignals)
+        install(number, action);
+    for (int i = 0; i < RealTimeSignals(); ++i)
+        install(SIGRTMIN + i, action);
+    struct sigaction crash {};
+    crash.sa_sigaction = &OnCrash;
+    sigemptyset(&crash.sa_mask);
+    crash.sa_flags = SA_SIGINFO | SA_NODEFER | SA_RESETHAND;
+    for (const int number : kCrashSignals)
+        install(number, crash);
     notifier_ = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
                      [this] { SignalArrived(); });
@@ -62,8 +113,11 @@ EndingWatch::~EndingWatch() {
     QObject::disconnect(session_);
     if (!notifier_)
         return;
-    for (std::size_t i = 0; i < kSignals.size(); ++i)
-        ::sigaction(kSignals[i], &previous[i], nullptr);
+    // The main loop has returned: how the program ends from here is the user's choice.
+    keeper.store(nullptr);
+    for (const auto& [number, action] : previous)
+        ::sigaction(number, &action, nullptr);
+    previous.clear();
     notifier_.reset();
     ClosePipe();
 }

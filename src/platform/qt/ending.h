@@ -10,11 +10,13 @@ class QSessionManager;
 class QtWindowHost;
 class TWindow;
 
-// The ways the program ends without the user closing it: the signals TERM, INT, HUP
-// and QUIT, and the desktop session ending. A signal's handler only writes its number
-// to a pipe; the main loop reads it, lets the client window keep what would be lost
-// and ends. At most one watch exists at a time; it restores the signals' previous
-// handling when it goes.
+// The ways the program ends without the user closing it: every signal whose default
+// is to end the process, a fault, the display connection's loss (Qt's exit()) and the
+// desktop session ending. A signal's handler writes the client's kept image of what
+// would be lost (async-signal-safe calls only) and its number to a pipe; the main loop
+// reads it and ends with status 1. A fault goes on, after the image is written, to its
+// previous handler; an exit() from inside the main loop writes the image too. At most
+// one watch exists at a time; it restores the signals' previous handling when it goes.
 class EndingWatch final {
   public:
     EndingWatch(TWindow& client, QtWindowHost& host);

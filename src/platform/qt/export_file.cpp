@@ -19,8 +19,8 @@ std::string ExportViewFile(TWindow& window, const std::string& path, int scale) 
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app.emplace(argc, argv);
     }
-    const QString file = QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
-    const std::optional<ExportFormat> format = ExportFormatOf(file);
+    const QByteArray file(path.data(), static_cast<qsizetype>(path.size()));
+    const std::optional<ExportFormat> format = ExportFormatOf(QString::fromLatin1(file));
     if (!format)
         return "the file name ends in neither .png, .svg nor .pdf";
     return ExportView(window, file, *format, scale).toLocal8Bit().toStdString();

@@ -21,6 +21,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -28,6 +29,31 @@ namespace {
 
 // Up to this size a help file is parsed at once, on the GUI thread.
 constexpr qsizetype kParseHereBytes = 128 * 1024;
+
+// What the viewer lays out in about a second: the toolkit's Markdown tables cost time
+// that grows with the square of their number (500 small tables take most of a second,
+// 2,000 take ten), so a file with more is refused rather than held up for.
+constexpr int kMaxTables = 200;
+constexpr int kMaxTableRows = 2000;
+
+// Raw HTML is shown as the text it is: an HTML block would otherwise swallow the text
+// after it, and nothing in a help file needs it.
+constexpr auto kMarkdown = QTextDocument::MarkdownFeatures(QTextDocument::MarkdownDialectGitHub |
+                                                           QTextDocument::MarkdownNoHTML);
+
+// Whether the text has more tables or table rows than the viewer lays out in time.
+bool TooManyTables(const QString& text) {
+    int tables = 0;
+    int rows = 0;
+    bool inTable = false;
+    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        const bool row = line.trimmed().startsWith(QLatin1Char('|'));
+        rows += row ? 1 : 0;
+        tables += row && !inTable ? 1 : 0;
+        inTable = row;
+    }
+    return tables > kMaxTables || rows > kMaxTableRows;
+}
 
 // Loads nothing: an image or style sheet named in a help file could be any local file,
 // a FIFO or a device among them. An empty answer would make the document read the file
@@ -136,6 +162,16 @@ QStringList HelpViewer::Candidates(const QString& file) {
 }
 
 void HelpViewer::Open(const QString& file) {
+    // A file still being read is shown when it is ready; another request would only
+    // start a second reading of it.
+    if (std::any_of(workers_.begin(), workers_.end(), [](const QPointer<QThread>& worker) {
+            return worker && worker->isRunning();
+        })) {
+        show();
+        raise();
+        activateWindow();
+        return;
+    }
     for (const QString& candidate : Candidates(file)) {
         // Read without ever waiting on it, and no more than can be shown.
         const FileRead read = ReadRegularFile(QFile::encodeName(candidate).constData(),
@@ -165,9 +201,16 @@ void HelpViewer::ShowText(const QString& path, const QByteArray& bytes) {
         ShowMessage(path, QStringLiteral("it is not UTF-8 text"));
         return;
     }
+    if (TooManyTables(text)) {
+        ShowMessage(path, QStringLiteral("it has more than %1 tables or %2 table rows, more "
+                                         "than the viewer lays out in a second")
+                              .arg(kMaxTables)
+                              .arg(kMaxTableRows));
+        return;
+    }
     ++request_;
     if (bytes.size() <= kParseHereBytes) {
-        browser_->setMarkdown(text);
+        browser_->document()->setMarkdown(text, kMarkdown);
         ShowOutsideLinksAsText(*browser_->document());
         return;
     }
@@ -179,7 +222,7 @@ void HelpViewer::ShowText(const QString& path, const QByteArray& bytes) {
     const int request = request_;
     QThread* worker = QThread::create([text, self, gui, request] {
         auto* made = new QTextDocument;
-        made->setMarkdown(text);
+        made->setMarkdown(text, kMarkdown);
         ShowOutsideLinksAsText(*made);
         made->moveToThread(gui);
         // Deleted with the call if the call never runs or the viewer has gone.

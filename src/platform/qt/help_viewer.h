@@ -20,16 +20,18 @@ class WindowHost;
 //
 // The help file may be anyone's (the working directory is searched first), so it is
 // read only if it is a regular file of at most kMaxBytes of UTF-8 text; anything else
-// is said in the window instead. A large file is parsed on a thread of its own, so
-// the program never waits on it. Links to a section of the file jump to it; no link
-// leaves the file: other addresses show as text, and nothing is loaded from outside.
+// is said in the window instead; so is a file with more tables than the viewer lays out
+// in about a second. Raw HTML shows as text. A large file is parsed on a thread of its
+// own, so the program never waits on it, and only one at a time. Links to a section of the file
+// jump to it; no link leaves the file: other addresses show as text, and nothing is loaded from
+// outside.
 class HelpViewer final : public QWidget {
   public:
     static constexpr const char* kTitle = "Korvel Help";
     static constexpr qsizetype kMaxBytes = 1024 * 1024;
 
     HelpViewer(WindowHost& host, QWidget* frame);
-    // Waits for a help file still being parsed.
+    // Waits for a help file still being parsed: at most about a second.
     ~HelpViewer() override;
     HelpViewer(const HelpViewer&) = delete;
     HelpViewer& operator=(const HelpViewer&) = delete;

@@ -256,10 +256,18 @@ int QtWindowHost::MessageBox(std::string_view text, std::string_view caption, un
         second = box.addButton(buttons.second.button);
     box.setDefaultButton(first);
     box.setEscapeButton(second ? second : first);
+    // A button never shown takes Escape and the close box, so the box looks the same.
+    QPushButton* unanswered = nullptr;
+    if ((style & MB_ESCAPEUNANSWERED) != 0) {
+        unanswered = box.addButton(QMessageBox::Cancel);
+        unanswered->hide();
+        box.setEscapeButton(unanswered);
+    }
     box.exec();
 
-    const int answer =
-        box.clickedButton() == first || !second ? buttons.first.answer : buttons.second.answer;
+    const int answer = unanswered && box.clickedButton() == unanswered ? IDCANCEL
+                       : box.clickedButton() == first || !second       ? buttons.first.answer
+                                                                       : buttons.second.answer;
     ReactivateAfterModal();
     return answer;
 }

@@ -7,14 +7,18 @@
 #include "platform/qt/print_module.h"
 #include "platform/window.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <span>
 
 namespace {
 
@@ -68,16 +72,16 @@ void PaintWindow(void* window, QPainter& painter, QSizeF area) {
 
 ViewPainter PainterOf(TWindow& window) { return ViewPainter{&window, PaintWindow}; }
 
-bool WriteSvg(TWindow& window, QSaveFile& file, QString& reason) {
+bool WriteSvg(TWindow& window, QIODevice& file, const QString& name, QString& reason) {
     const PrintModule* module = LoadPrintModule(&reason);
-    return module && module->writeSvg(file, ViewArea(), Title(file.fileName()),
-                                      QString::fromLatin1(kCreator), PainterOf(window));
+    return module && module->writeSvg(file, ViewArea(), Title(name), QString::fromLatin1(kCreator),
+                                      PainterOf(window));
 }
 
-bool WritePdf(TWindow& window, QSaveFile& file) {
+bool WritePdf(TWindow& window, QIODevice& file, const QString& name) {
     QPdfWriter pdf(&file);
     pdf.setCreator(QString::fromLatin1(kCreator));
-    pdf.setTitle(Title(file.fileName()));
+    pdf.setTitle(Title(name));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
     QPainter painter;
@@ -125,31 +129,35 @@ void PaintView(TWindow& window, QPainter& painter, QSizeF area) {
     painter.restore();
 }
 
-QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format, int scale,
+                   const FileOps& ops) {
+    // Drawn whole in memory first: the file is then written in one step, as a save
+    // is, so a full disk or a failing device leaves the previous file as it was.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    const QString name = QFile::decodeName(path);
     bool drawn = false;
-    QString unwritten = QStringLiteral("the picture could not be written");
+    QString unwritten = QStringLiteral("the picture could not be drawn");
     switch (format) {
     case ExportFormat::Png:
         drawn = RenderView(window, scale).save(&file, "PNG");
         break;
     case ExportFormat::Svg:
-        drawn = WriteSvg(window, file, unwritten);
+        drawn = WriteSvg(window, file, name, unwritten);
         break;
     case ExportFormat::Pdf:
-        drawn = WritePdf(window, file);
+        drawn = WritePdf(window, file, name);
         break;
     }
-    if (file.error() != QFileDevice::NoError || !drawn) {
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : unwritten;
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
+    if (!drawn || file.data().isEmpty())
+        return unwritten;
+    const QByteArray& bytes = file.data();
+    const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                             static_cast<std::size_t>(bytes.size()));
+    // Only a regular file takes a picture: a device, FIFO or socket is not replaced.
+    if (!WriteFileAtomically(path.constData(), data, ops, Replace::RegularOnly))
+        return errno == EINVAL ? QStringLiteral("it is not a regular file")
+                               : QString::fromLocal8Bit(std::strerror(errno));
     return {};
 }
 

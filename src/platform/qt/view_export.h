@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/results_io.h"
+
+#include <QByteArray>
+#include <QFile>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -36,9 +40,17 @@ QImage RenderView(TWindow& window, int scale = 1);
 void PaintView(TWindow& window, QPainter& painter, QSizeF area);
 
 // Writes the current view to a file in one step: a failure leaves no file behind and
-// the previous file, if any, untouched. Returns an empty text, or what went wrong.
-// A PNG picture has scale pixels for each view pixel.
-QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale = 1);
+// the previous file, if any, untouched. A PNG picture has scale pixels for each view
+// pixel. The path is the file's name as the system takes it, in bytes; links are
+// followed as a save follows them, and only a regular file is replaced. Returns an
+// empty text, or what went wrong.
+QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format, int scale = 1,
+                   const FileOps& ops = FileOps::Posix());
+// The same for a name as the file dialog gives it.
+inline QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale = 1,
+                          const FileOps& ops = FileOps::Posix()) {
+    return ExportView(window, QFile::encodeName(path), format, scale, ops);
+}
 // Asks for a printer with Qt's print dialog over parent and prints the current view on
 // one landscape page, fitted to it; printing to a file offers fileName. On failure,
 // reason says what went wrong.
