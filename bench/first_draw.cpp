@@ -10,8 +10,8 @@
 // what the first renders cost without the warm-up.
 #include "app/draw_app.h"
 #include "data/draw_window.h"
-#include "platform/qt/frame_window.h"
-#include "platform/qt/runtime_dir.h"
+#include "platform/qt/frame/frame_window.h"
+#include "platform/qt/session/runtime_dir.h"
 #include "tournaments.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "app/draw_app.h"
 #include "data/draw_window.h"
-#include "platform/qt/frame_window.h"
+#include "platform/qt/frame/frame_window.h"
 
 #include <QMainWindow>
 #include <QTest>

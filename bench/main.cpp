@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The in-process benchmarks run in one QApplication, headless unless a platform is
 // chosen, in an empty working directory: nothing reads or writes a real results file.
-#include "platform/qt/pictures.h"
-#include "platform/qt/runtime_dir.h"
+#include "platform/qt/canvas/pictures.h"
+#include "platform/qt/session/runtime_dir.h"
 #include "views/pictures.h"
 
 #include <benchmark/benchmark.h>

@@ -3,8 +3,8 @@
 // pictures, the default state of each surface, and the standings as the user sees them.
 #include "app/draw_app.h"
 #include "data/draw_window.h"
-#include "platform/qt/frame_window.h"
-#include "platform/qt/view_font.h"
+#include "platform/qt/canvas/view_font.h"
+#include "platform/qt/frame/frame_window.h"
 #include "views/colours.h"
 
 #include <gtest/gtest.h>

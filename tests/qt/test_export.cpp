@@ -5,9 +5,9 @@
 #include "app/command_ids.h"
 #include "app/draw_app.h"
 #include "data/draw_window.h"
-#include "platform/qt/chances_window.h"
-#include "platform/qt/frame_window.h"
-#include "platform/qt/view_export.h"
+#include "platform/qt/chances/chances_window.h"
+#include "platform/qt/export/view_export.h"
+#include "platform/qt/frame/frame_window.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "app/command_ids.h"
 #include "app/draw_app.h"
 #include "data/draw_window.h"
-#include "platform/qt/frame_window.h"
+#include "platform/qt/frame/frame_window.h"
 
 #include <gtest/gtest.h>
 

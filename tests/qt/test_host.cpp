@@ -8,10 +8,10 @@
 #include "dialogs/about_dlg.h"
 #include "dialogs/result_dlg.h"
 #include "dialogs/templates.h"
-#include "platform/qt/canvas_accessible.h"
-#include "platform/qt/ending.h"
-#include "platform/qt/frame_window.h"
-#include "platform/qt/help_viewer.h"
+#include "platform/qt/accessibility/canvas_accessible.h"
+#include "platform/qt/frame/frame_window.h"
+#include "platform/qt/help/help_viewer.h"
+#include "platform/qt/session/ending.h"
 #include "tournaments.h"
 
 #include <gtest/gtest.h>

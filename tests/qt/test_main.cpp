@@ -2,7 +2,7 @@
 // The Qt tests run headless in a QApplication of their own, each in an empty working
 // directory, under a watchdog: a modal window that nobody answers fails the test
 // instead of hanging it.
-#include "platform/qt/runtime_dir.h"
+#include "platform/qt/session/runtime_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // The committed pictures and the program's built-in copy of them: the program copies
 // them pixel for pixel at fixed positions, so a wrong size, a transparent pixel or a
 // city dot off its city shows up on screen.
-#include "platform/qt/picture_pixels.h"
-#include "platform/qt/pictures.h"
+#include "platform/qt/canvas/picture_pixels.h"
+#include "platform/qt/canvas/pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "journal.h"
 #include "soak.h"
 
-#include "platform/qt/runtime_dir.h"
+#include "platform/qt/session/runtime_dir.h"
 
 #include <QApplication>
 #include <QDir>

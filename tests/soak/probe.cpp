@@ -2,7 +2,7 @@
 #include "probe.h"
 
 #include "platform/dialog.h"
-#include "platform/qt/qt_host.h"
+#include "platform/qt/frame/qt_host.h"
 
 HostProbe::HostProbe(QtWindowHost& inner, ProbeListener& listener)
     : inner_(inner), listener_(listener), lastRender_(inner.RenderCount()) {}

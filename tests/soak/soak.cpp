@@ -16,9 +16,9 @@
 #include "data/tables.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/hit_test.h"
-#include "platform/qt/frame_window.h"
-#include "platform/qt/qt_host.h"
-#include "platform/qt/utf8.h"
+#include "platform/qt/canvas/utf8.h"
+#include "platform/qt/frame/frame_window.h"
+#include "platform/qt/frame/qt_host.h"
 
 #include <QAbstractButton>
 #include <QAction>

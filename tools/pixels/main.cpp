@@ -58,7 +58,7 @@ QByteArray Source(const QStringList& files, QString& error) {
         ++index;
     }
     return QByteArray("// Made by korvel_pixels when the program is built; do not edit.\n"
-                      "#include \"platform/qt/picture_pixels.h\"\n\n"
+                      "#include \"platform/qt/canvas/picture_pixels.h\"\n\n"
                       "#include <cstdint>\n\n"
                       "namespace {\n\n") +
            pixels + "constexpr PicturePixels kPictures[] = {\n" + table +

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/qt/export/view_export.h"
+
+#include "platform/qt/canvas/canvas.h"
+#include "platform/qt/canvas/canvas_surface.h"
+#include "platform/qt/canvas/painter_target.h"
+#include "platform/qt/export/print_module.h"
+#include "platform/window.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <span>
+
+namespace {
+
+constexpr const char* kCreator = "Korvel";
+
+// The toolkit while a view is drawn for export or print: surfaces on the target, and
+// nothing shown, sounded or scheduled. A question would be answered as a box closed
+// without a choice.
+class ExportHost final : public WindowHost {
+  public:
+    explicit ExportHost(PaintTarget& target) : target_(target) {}
+    int MessageBox(std::string_view, std::string_view, unsigned style) override {
+        switch (style & MB_BUTTONMASK) {
+        case MB_OK:
+            return IDOK;
+        case MB_YESNO:
+            return IDNO;
+        default:
+            return IDCANCEL;
+        }
+    }
+    void MessageBeep() override {}
+    void Invalidate() override {}
+    void PostQuitMessage(int) override {}
+    int ExecuteDialog(TDialog&) override { return IDCANCEL; }
+    std::unique_ptr<Surface> OpenClientSurface() override {
+        return std::make_unique<CanvasSurface>(nullptr, target_);
+    }
+    void ShowHelp(std::string_view) override {}
+
+  private:
+    PaintTarget& target_;
+};
+
+void DrawOn(TWindow& window, PaintTarget& target) {
+    WindowHost* const own = window.Host();
+    ExportHost host(target);
+    window.SetHost(&host);
+    const QSize area = ViewArea();
+    window.Paint(true, TRect{0, 0, area.width(), area.height()});
+    window.SetHost(own);
+}
+
+QString Title(const QString& path) {
+    return QStringLiteral("Korvel: %1").arg(QFileInfo(path).completeBaseName());
+}
+
+void PaintWindow(void* window, QPainter& painter, QSizeF area) {
+    PaintView(*static_cast<TWindow*>(window), painter, area);
+}
+
+ViewPainter PainterOf(TWindow& window) { return ViewPainter{&window, PaintWindow}; }
+
+bool WriteSvg(TWindow& window, QIODevice& file, const QString& name, QString& reason) {
+    const PrintModule* module = LoadPrintModule(&reason);
+    return module && module->writeSvg(file, ViewArea(), Title(name), QString::fromLatin1(kCreator),
+                                      PainterOf(window));
+}
+
+bool WritePdf(TWindow& window, QIODevice& file, const QString& name) {
+    QPdfWriter pdf(&file);
+    pdf.setCreator(QString::fromLatin1(kCreator));
+    pdf.setTitle(Title(name));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    PaintView(window, painter, pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
+    return painter.end();
+}
+
+} // namespace
+
+std::optional<ExportFormat> ExportFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return ExportFormat::Png;
+    if (suffix == QLatin1String("svg"))
+        return ExportFormat::Svg;
+    if (suffix == QLatin1String("pdf"))
+        return ExportFormat::Pdf;
+    return std::nullopt;
+}
+
+// The window's whole canvas: a team's page writes its qualification line past x = 640.
+QSize ViewArea() { return QSize(Canvas::kWidth, Canvas::kHeight); }
+
+QImage RenderView(TWindow& window, int scale) {
+    Canvas canvas(ViewArea(), scale);
+    DrawOn(window, canvas);
+    canvas.EndPainting();
+    return canvas.Image().copy();
+}
+
+void PaintView(TWindow& window, QPainter& painter, QSizeF area) {
+    const QSizeF view = ViewArea();
+    const qreal scale = std::min(area.width() / view.width(), area.height() / view.height());
+    painter.save();
+    painter.translate((area.width() - view.width() * scale) / 2,
+                      (area.height() - view.height() * scale) / 2);
+    painter.scale(scale, scale);
+    painter.setClipRect(QRectF(QPointF(0, 0), view));
+    // The white of the window behind the view, as on screen.
+    painter.fillRect(QRectF(QPointF(0, 0), view), Qt::white);
+    PainterTarget target(painter);
+    DrawOn(window, target);
+    painter.restore();
+}
+
+QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format, int scale,
+                   const FileOps& ops) {
+    // Drawn whole in memory first: the file is then written in one step, as a save
+    // is, so a full disk or a failing device leaves the previous file as it was.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    const QString name = QFile::decodeName(path);
+    bool drawn = false;
+    QString unwritten = QStringLiteral("the picture could not be drawn");
+    switch (format) {
+    case ExportFormat::Png:
+        drawn = RenderView(window, scale).save(&file, "PNG");
+        break;
+    case ExportFormat::Svg:
+        drawn = WriteSvg(window, file, name, unwritten);
+        break;
+    case ExportFormat::Pdf:
+        drawn = WritePdf(window, file, name);
+        break;
+    }
+    if (!drawn || file.data().isEmpty())
+        return unwritten;
+    const QByteArray& bytes = file.data();
+    const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                             static_cast<std::size_t>(bytes.size()));
+    // Only a regular file takes a picture: a device, FIFO or socket is not replaced.
+    if (!WriteFileAtomically(path.constData(), data, ops, Replace::RegularOnly))
+        return errno == EINVAL ? QStringLiteral("it is not a regular file")
+                               : QString::fromLocal8Bit(std::strerror(errno));
+    return {};
+}
+
+PrintOutcome PrintView(TWindow& window, QWidget* parent, const QString& fileName, QString& reason) {
+    const PrintModule* module = LoadPrintModule(&reason);
+    if (!module)
+        return PrintOutcome::Failed;
+    const PrintOutcome outcome =
+        module->print(parent, QString::fromLatin1(kCreator), fileName, PainterOf(window));
+    if (outcome == PrintOutcome::Failed)
+        reason = QStringLiteral("the printer failed");
+    return outcome;
+}
+
+bool PreviewView(TWindow& window, QWidget* parent, const QString& fileName, QString& reason) {
+    const PrintModule* module = LoadPrintModule(&reason);
+    if (!module)
+        return false;
+    module->preview(parent, QString::fromLatin1(kCreator), fileName, PainterOf(window));
+    return true;
+}
