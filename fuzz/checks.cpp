@@ -4,12 +4,12 @@
 #include "data/draw_window.h"
 #include "data/results_io.h"
 #include "data/tables.h"
-#include "dialogs/hit_test.h"
 #include "dialogs/number_text.h"
 #include "dialogs/templates.h"
 #include "platform/dialog.h"
 #include "platform/recording/recording_host.h"
 #include "views/kickoff.h"
+#include "views/schedule_hit_test.h"
 
 #include <algorithm>
 #include <array>

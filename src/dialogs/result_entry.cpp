@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/draw_window.h"
-#include "dialogs/hit_test.h"
 #include "dialogs/number_text.h"
 #include "dialogs/result_dlg.h"
 #include "dialogs/templates.h"
 #include "views/kickoff.h"
+#include "views/schedule_hit_test.h"
 
 #include <string>
 #include <utility>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/draw_window.h"
-#include "dialogs/hit_test.h"
 #include "engine/knockout.h"
 #include "views/kickoff.h"
 #include "views/layout.h"
 #include "views/pictures.h"
+#include "views/schedule_hit_test.h"
 #include "views/schedule_layout.h"
 
 #include <string>

@@ -15,10 +15,10 @@
 #include "data/draw_window.h"
 #include "data/tables.h"
 #include "dialogs/about_dlg.h"
-#include "dialogs/hit_test.h"
 #include "platform/qt/canvas/utf8.h"
 #include "platform/qt/frame/frame_window.h"
 #include "platform/qt/frame/qt_host.h"
+#include "views/schedule_hit_test.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/hit_test.h"
 #include "support/fixture.h"
 #include "support/work_dir.h"
+#include "views/schedule_hit_test.h"
 
 #include <climits>
 #include <string>

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/hit_test.h"
+#include "views/schedule_hit_test.h"
 
 #include "views/schedule_layout.h"
 
 namespace {
 
-constexpr int kRightEdge = 640; // the width the views are laid out for
+// A knock-out line's click band ends here, short of the canvas's right edge (720).
+constexpr int kRightEdge = 640;
 
 } // namespace
 

@@ -3,6 +3,8 @@
 
 #include "platform/color.h"
 
+// Where the schedule's match lines are, for clicks and for screen readers.
+
 // The match whose line in the schedule holds the client point, or -1 for none.
 // The bands are those of ScheduleLayout, the table the schedule view draws from.
 int MatchAt(TPoint pt);
