@@ -18,12 +18,15 @@ struct StartingPoint {
     Teams figures{}; // of the results entered
     std::array<int, kGroupMatches> groupMatchesLeft{};
     int groupMatchesLeftCount = 0;
+    std::array<bool, kMatches> played{}; // a result was entered
 };
 
 StartingPoint Start(const Games& entered) {
     StartingPoint start;
     start.games = entered;
     start.figures = TeamFigures(entered);
+    for (int m = 0; m < kMatches; ++m)
+        start.played[m] = entered[m].gespeeld == 1;
     for (int m = 0; m < kGroupMatches; ++m)
         if (entered[m].gespeeld != 1)
             start.groupMatchesLeft[start.groupMatchesLeftCount++] = m;
@@ -37,10 +40,11 @@ void Play(Game& g, const GoalModel& model, RandomStream& random) {
     g.gespeeld = 1;
 }
 
-// One tournament from the starting point, counted into `counts`.
+// One tournament from the starting point, counted into `counts`. `games` starts as the
+// starting point's and is only ever written where a run plays or pairs a match, so it
+// serves run after run without being copied.
 void PlayTournament(const StartingPoint& start, const GoalModel& model, RandomStream& random,
-                    ChancesCounts& counts) {
-    Games games = start.games;
+                    Games& games, ChancesCounts& counts) {
     Teams teams = start.figures;
     for (int i = 0; i < start.groupMatchesLeftCount; ++i) {
         Game& g = games[start.groupMatchesLeft[i]];
@@ -67,7 +71,7 @@ void PlayTournament(const StartingPoint& start, const GoalModel& model, RandomSt
         Game& g = games[m];
         g.ploeg1 = team(slot.first);
         g.ploeg2 = team(slot.second);
-        if (g.gespeeld != 1) {
+        if (!start.played[m]) {
             Play(g, model, random);
             // A shoot-out, won at random, counts as one goal more for its winner.
             if (g.score1 == g.score2)
@@ -99,6 +103,7 @@ std::optional<ChancesCounts> SimulateChances(const Games& entered,
     auto work = [&](ChancesCounts& result) {
         // Counted apart from the other threads, so that no two write the same cache line.
         ChancesCounts counts;
+        Games games = start.games;
         for (;;) {
             if (cancel != nullptr && cancel->load(std::memory_order_relaxed))
                 break;
@@ -109,7 +114,7 @@ std::optional<ChancesCounts> SimulateChances(const Games& entered,
             const std::uint64_t runs =
                 std::min(kRunsPerBlock, settings.runs - block * kRunsPerBlock);
             for (std::uint64_t r = 0; r < runs; ++r)
-                PlayTournament(start, model, random, counts);
+                PlayTournament(start, model, random, games, counts);
         }
         result = counts;
     };

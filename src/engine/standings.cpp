@@ -4,33 +4,6 @@
 #include "engine/knockout.h"
 #include "engine/sort_key.h"
 
-void CountResult(Teams& teams, const Game& g) {
-    Team& p1 = teams[g.ploeg1];
-    Team& p2 = teams[g.ploeg2];
-    const std::int32_t s1 = g.score1;
-    const std::int32_t s2 = g.score2;
-    p1.gespeeld += 1;
-    p2.gespeeld += 1;
-    WrapAdd(p1.voor, s1);
-    WrapAdd(p1.tegen, s2);
-    WrapAdd(p2.voor, s2);
-    WrapAdd(p2.tegen, s1);
-    if (s1 == s2) {
-        p1.gelijk += 1;
-        p1.punten += 1;
-        p2.gelijk += 1;
-        p2.punten += 1;
-    } else if (s1 > s2) {
-        p1.gewonnen += 1;
-        p1.punten += 3;
-        p2.verloren += 1;
-    } else {
-        p2.gewonnen += 1;
-        p2.punten += 3;
-        p1.verloren += 1;
-    }
-}
-
 Teams TeamFigures(const Games& games) {
     Teams teams{};
     for (int m = 0; m < kGroupMatches; ++m)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "data/tournament.h"
+#include "engine/sort_key.h"
 
 #include <array>
 
@@ -24,8 +25,34 @@ struct TieBreakerDecisions {
 // Every team's group-stage figures from the results entered.
 Teams TeamFigures(const Games& games);
 
-// Adds one group match's result to its two teams' figures.
-void CountResult(Teams& teams, const Game& g);
+// Adds one group match's result to its two teams' figures. Inline: the chances count a
+// result this way some twenty million times a second.
+inline void CountResult(Teams& teams, const Game& g) {
+    Team& p1 = teams[g.ploeg1];
+    Team& p2 = teams[g.ploeg2];
+    const std::int32_t s1 = g.score1;
+    const std::int32_t s2 = g.score2;
+    p1.gespeeld += 1;
+    p2.gespeeld += 1;
+    WrapAdd(p1.voor, s1);
+    WrapAdd(p1.tegen, s2);
+    WrapAdd(p2.voor, s2);
+    WrapAdd(p2.tegen, s1);
+    if (s1 == s2) {
+        p1.gelijk += 1;
+        p1.punten += 1;
+        p2.gelijk += 1;
+        p2.punten += 1;
+    } else if (s1 > s2) {
+        p1.gewonnen += 1;
+        p1.punten += 3;
+        p2.verloren += 1;
+    } else {
+        p2.gewonnen += 1;
+        p2.punten += 3;
+        p1.verloren += 1;
+    }
+}
 
 // Puts a group in table order: by points, goal difference and goals, then teams level on
 // points by their mutual matches only. Decisions are recorded when `decisions` is given.
