@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/accessibility/canvas_accessible.h"
 
+#include "platform/qt/accessibility/canvas_leaf.h"
+
 #include "platform/qt/accessibility/canvas_table.h"
 #include "platform/qt/accessibility/reading_order.h"
 #include "platform/qt/canvas/canvas_widget.h"
@@ -36,28 +38,18 @@ void PressLater(QWidget* canvas, QPoint point) {
 
 // A text, picture or match line of the canvas. It holds no pointer to its parent's
 // data, so a reader that keeps it past a render reads the old line, never freed memory.
-class CanvasPart final : public QAccessibleInterface, public QAccessibleActionInterface {
+class CanvasPart final : public CanvasLeaf, public QAccessibleActionInterface {
   public:
-    CanvasPart(QWidget* canvas, ReadItem item) : canvas_(canvas), item_(std::move(item)) {}
+    CanvasPart(QWidget* canvas, ReadItem item) : CanvasLeaf(canvas), item_(std::move(item)) {}
 
-    bool isValid() const override { return !canvas_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return canvas_ ? canvas_->window()->windowHandle() : nullptr;
-    }
     QAccessibleInterface* parent() const override {
         return canvas_ ? QAccessible::queryAccessibleInterface(canvas_) : nullptr;
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* focusChild() const override { return nullptr; }
 
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? FromUtf8(item_.name) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!canvas_)
             return {};
@@ -97,34 +89,23 @@ class CanvasPart final : public QAccessibleInterface, public QAccessibleActionIn
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   private:
-    QPointer<QWidget> canvas_;
     ReadItem item_;
 };
 
 // What the reader is told once after a command (a result entered, the results saved):
 // a notification that shows itself to the reader only, never on the screen. A reader
 // speaks a notification as it appears, whatever has the focus.
-class SpokenNote final : public QAccessibleInterface {
+class SpokenNote final : public CanvasLeaf {
   public:
-    explicit SpokenNote(QWidget* canvas) : canvas_(canvas) {}
+    explicit SpokenNote(QWidget* canvas) : CanvasLeaf(canvas) {}
     void Set(const QString& text) { text_ = text; }
 
-    bool isValid() const override { return !canvas_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return canvas_ ? canvas_->window()->windowHandle() : nullptr;
-    }
     QAccessibleInterface* parent() const override {
         return canvas_ ? QAccessible::queryAccessibleInterface(canvas_) : nullptr;
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? text_ : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override {
@@ -134,7 +115,6 @@ class SpokenNote final : public QAccessibleInterface {
     }
 
   private:
-    QPointer<QWidget> canvas_;
     QString text_;
 };
 

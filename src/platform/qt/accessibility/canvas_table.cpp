@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/accessibility/canvas_table.h"
 
+#include "platform/qt/accessibility/canvas_leaf.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -11,27 +13,17 @@ namespace {
 
 // What the table's headers and cells share: a fixed text inside the table, nothing to
 // press or change. None holds a pointer to the table: they find it by its id.
-class TablePiece : public QAccessibleInterface {
+class TablePiece : public CanvasLeaf {
   public:
     TablePiece(QWidget* canvas, QAccessible::Id table, QString text, QRect rect)
-        : canvas_(canvas), table_(table), text_(std::move(text)), rect_(rect) {}
+        : CanvasLeaf(canvas), table_(table), text_(std::move(text)), rect_(rect) {}
 
-    bool isValid() const override { return !canvas_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return canvas_ ? canvas_->window()->windowHandle() : nullptr;
-    }
     QAccessibleInterface* parent() const override {
         return QAccessible::accessibleInterface(table_);
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? text_ : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         return canvas_ ? QRect(canvas_->mapToGlobal(rect_.topLeft()), rect_.size()) : QRect();
     }
@@ -43,7 +35,6 @@ class TablePiece : public QAccessibleInterface {
     }
 
   protected:
-    QPointer<QWidget> canvas_;
     QAccessible::Id table_;
 
   private:
@@ -104,6 +95,12 @@ class TablePart final : public QAccessibleInterface, public QAccessibleTableInte
     TablePart(const TablePart&) = delete;
     TablePart& operator=(const TablePart&) = delete;
 
+    bool isValid() const override { return !canvas_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return canvas_ ? canvas_->window()->windowHandle() : nullptr;
+    }
+
     // The headers, then the cells row by row: the table's children in that order.
     void MakePieces(QAccessible::Id self) {
         const int columns = columnCount();
@@ -118,11 +115,6 @@ class TablePart final : public QAccessibleInterface, public QAccessibleTableInte
                                  pieces_[static_cast<std::size_t>(c)])));
     }
 
-    bool isValid() const override { return !canvas_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return canvas_ ? canvas_->window()->windowHandle() : nullptr;
-    }
     QAccessibleInterface* parent() const override {
         return canvas_ ? QAccessible::queryAccessibleInterface(canvas_) : nullptr;
     }

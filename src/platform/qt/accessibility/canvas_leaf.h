@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAccessibleInterface>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+// What every accessible thing drawn on the canvas shares: it lives as long as the canvas,
+// belongs to the canvas's window, has no children, and its text cannot be changed.
+class CanvasLeaf : public QAccessibleInterface {
+  public:
+    explicit CanvasLeaf(QWidget* canvas) : canvas_(canvas) {}
+
+    bool isValid() const override { return !canvas_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return canvas_ ? canvas_->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+  protected:
+    QPointer<QWidget> canvas_;
+};
