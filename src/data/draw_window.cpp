@@ -7,4 +7,12 @@ TDrawWindow::TDrawWindow(TWindow* parent)
 
 TDrawWindow::~TDrawWindow() = default;
 
+std::unique_ptr<TWindow> TDrawWindow::CopyForPainting() const {
+    auto copy = std::make_unique<TDrawWindow>(nullptr);
+    static_cast<Tournament&>(*copy) = State();
+    copy->FirstTime = 0; // started up: painting it opens no welcome box
+    copy->WedstrijdNummer = WedstrijdNummer;
+    return copy;
+}
+
 void TDrawWindow::WedstrijdSchema() { Wedstrijd = ScheduledGames(); }

@@ -63,6 +63,7 @@ class TDrawWindow : public TWindow, public Tournament {
     ReadingGuide Reading() const override;
     std::string PictureName(int resId) const override;
     const Tournament* TournamentShown() const override { return this; }
+    std::unique_ptr<TWindow> CopyForPainting() const override;
     std::string ViewName() const override;
     // A knock-out match in words: its teams, its score and who went through, "to be
     // decided" for a team not known yet and "provisional" while its groups are played.

@@ -148,6 +148,10 @@ class TWindow {
     // The tournament the window shows, for readers that work on a copy of it (the
     // chances); none for a window that shows no tournament.
     virtual const Tournament* TournamentShown() const { return nullptr; }
+    // A window that paints what this one shows now, for export and print, so that
+    // drawing it neither borrows this window nor changes anything here; none for a window
+    // that cannot be copied.
+    virtual std::unique_ptr<TWindow> CopyForPainting() const { return nullptr; }
     // A short name of the view shown, for the names of files made from it ("standings").
     virtual std::string ViewName() const { return "view"; }
 

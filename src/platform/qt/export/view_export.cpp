@@ -53,13 +53,17 @@ class ExportHost final : public WindowHost {
     PaintTarget& target_;
 };
 
+// Draws a copy of the window where it can make one, so that the window itself is neither
+// borrowed nor changed; a window that cannot be copied lends itself for the paint.
 void DrawOn(TWindow& window, PaintTarget& target) {
-    WindowHost* const own = window.Host();
+    const std::unique_ptr<TWindow> copy = window.CopyForPainting();
+    TWindow& painted = copy ? *copy : window;
+    WindowHost* const own = painted.Host();
     ExportHost host(target);
-    window.SetHost(&host);
+    painted.SetHost(&host);
     const QSize area = ViewArea();
-    window.Paint(true, TRect{0, 0, area.width(), area.height()});
-    window.SetHost(own);
+    painted.Paint(true, TRect{0, 0, area.width(), area.height()});
+    painted.SetHost(own);
 }
 
 QString Title(const QString& path) {
