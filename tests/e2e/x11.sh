@@ -87,11 +87,17 @@ answer_box() {
 enter_first_result() {
     local ox="" oy="" dialog
     xdotool key --clearmodifiers alt+s c
+    # The first olive line, once the schedule is shown: the line under it is red (Spain -
+    # Bulgaria), where the standings, or the Show menu open over them, have "Group A" in
+    # olive over black team names.
     first_line() {
         import -display "$DISPLAY" -window root "$work/schedule.png" &&
             read -r ox oy < <(convert "$work/schedule.png" -crop 290x800+0+0 +repage \
                 -fill black +opaque 'rgb(128,128,0)' -trim -format '%X %Y\n' info: | tr -d '+') &&
-            [ -n "${oy:-}" ] && [ "$oy" -lt 200 ]
+            [ -n "${oy:-}" ] && [ "$oy" -lt 200 ] &&
+            [ "$(convert "$work/schedule.png" -crop "290x16+0+$((oy + 12))" +repage \
+                -fill black +opaque 'rgb(255,0,0)' -fill white -opaque 'rgb(255,0,0)' \
+                -format '%[fx:mean > 0]' info:)" = 1 ]
     }
     wait_for 10 first_line || fail "no match line found in the schedule"
     xdotool mousemove $((ox + 120)) $((oy + 4)) click 1
