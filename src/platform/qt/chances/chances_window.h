@@ -33,7 +33,8 @@ class ChancesWindow : public QWidget {
   private:
     void FollowResults();
     void Start(const Games& games);
-    void Show(const ChancesCounts& counts, const Games& games);
+    // last: the whole run, not the first look.
+    void Show(const ChancesCounts& counts, const Games& games, bool last);
 
     QWidget& frame_;
     const TWindow& client_;
