@@ -62,7 +62,10 @@ class TDrawWindow : public TWindow, public Tournament {
     // What a screen reader is told of the view (views/).
     ReadingGuide Reading() const override;
     std::string PictureName(int resId) const override;
-    const Tournament* TournamentShown() const override { return this; }
+    // The chances window's table (app/).
+    std::unique_ptr<SideTableSource> ChancesTable() override;
+    // How many tournaments the chances window plays.
+    std::uint64_t ChancesRuns = 1'000'000;
     std::unique_ptr<TWindow> CopyForPainting() const override;
     std::string ViewName() const override;
     // A knock-out match in words: its teams, its score and who went through, "to be

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/tournament.h"
 #include "platform/color.h"
 #include "platform/gdi.h"
 #include "platform/reading.h"
+#include "platform/side_table.h"
 
 #include <functional>
 #include <memory>
@@ -145,9 +145,9 @@ class TWindow {
     // empty name for a picture that only decorates). Asked only while one listens.
     virtual ReadingGuide Reading() const { return {}; }
     virtual std::string PictureName(int /*resId*/) const { return {}; }
-    // The tournament the window shows, for readers that work on a copy of it (the
-    // chances); none for a window that shows no tournament.
-    virtual const Tournament* TournamentShown() const { return nullptr; }
+    // The table of chances for what the window shows, for a window of its own; none for
+    // a window that has none.
+    virtual std::unique_ptr<SideTableSource> ChancesTable() { return nullptr; }
     // A window that paints what this one shows now, for export and print, so that
     // drawing it neither borrows this window nor changes anything here; none for a window
     // that cannot be copied.

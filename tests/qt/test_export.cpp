@@ -453,11 +453,11 @@ TEST_F(KeysTest, CtrlSSavesAndCtrlQLeavesAsTheFileMenuDoes) {
 // sure; a final without a result leaves it open, without a window that stops to wait.
 TEST_F(KeysTest, F9OpensTheChancesWhichFollowEveryResult) {
     ShowWindow();
+    Client().ChancesRuns = 3000;
     Press("F9");
     auto* chances = window_->Window().findChild<ChancesWindow*>(QStringLiteral("chances"));
     ASSERT_NE(chances, nullptr);
     EXPECT_TRUE(chances->isVisible());
-    chances->SetRuns(3000);
     auto* table = chances->findChild<QTableWidget*>();
     ASSERT_NE(table, nullptr);
     const int mark = table->columnCount() - 1;

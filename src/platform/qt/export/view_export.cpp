@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/export/view_export.h"
 
+#include "data/results_io.h"
+
 #include "platform/qt/canvas/canvas.h"
 #include "platform/qt/canvas/canvas_surface.h"
 #include "platform/qt/canvas/painter_target.h"
@@ -163,6 +165,19 @@ QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format,
         return errno == EINVAL ? QStringLiteral("it is not a regular file")
                                : QString::fromLocal8Bit(std::strerror(errno));
     return {};
+}
+
+QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format, int scale) {
+    return ExportView(window, path, format, scale, FileOps::Posix());
+}
+
+QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale) {
+    return ExportView(window, QFile::encodeName(path), format, scale, FileOps::Posix());
+}
+
+QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale,
+                   const FileOps& ops) {
+    return ExportView(window, QFile::encodeName(path), format, scale, ops);
 }
 
 PrintOutcome PrintView(TWindow& window, QWidget* parent, const QString& fileName, QString& reason) {

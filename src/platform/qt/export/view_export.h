@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/results_io.h"
-
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
@@ -14,6 +12,7 @@
 class QPainter;
 class QWidget;
 class TWindow;
+struct FileOps;
 enum class PrintOutcome;
 
 enum class ExportFormat {
@@ -44,13 +43,14 @@ void PaintView(TWindow& window, QPainter& painter, QSizeF area);
 // pixel. The path is the file's name as the system takes it, in bytes; links are
 // followed as a save follows them, and only a regular file is replaced. Returns an
 // empty text, or what went wrong.
-QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format, int scale = 1,
-                   const FileOps& ops = FileOps::Posix());
+// Tests give other file operations to make the write fail.
+QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format, int scale = 1);
+QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format, int scale,
+                   const FileOps& ops);
 // The same for a name as the file dialog gives it.
-inline QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale = 1,
-                          const FileOps& ops = FileOps::Posix()) {
-    return ExportView(window, QFile::encodeName(path), format, scale, ops);
-}
+QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale = 1);
+QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale,
+                   const FileOps& ops);
 // Asks for a printer with Qt's print dialog over parent and prints the current view on
 // one landscape page, fitted to it; printing to a file offers fileName. On failure,
 // reason says what went wrong.

@@ -66,10 +66,12 @@ FrameShortcuts::FrameShortcuts(QWidget& frame, const TDecoratedFrame& descriptio
 }
 
 void FrameShortcuts::ShowChances() {
-    if (client_.TournamentShown() == nullptr)
-        return;
-    if (chances_ == nullptr)
-        chances_ = new ChancesWindow(frame_, client_);
+    if (chances_ == nullptr) {
+        std::unique_ptr<SideTableSource> source = client_.ChancesTable();
+        if (!source)
+            return;
+        chances_ = new ChancesWindow(frame_, std::move(source));
+    }
     chances_->ShowBeside();
 }
 
