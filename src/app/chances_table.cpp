@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr const char* kGroupNames[] = {"A", "B", "C", "D"};
-
 std::string Thousands(std::uint64_t n) {
     std::string digits = std::to_string(n);
     for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
@@ -28,7 +26,7 @@ SideTable TeamRows() {
         table.headings.emplace_back(heading);
     table.headings.emplace_back("Mark");
     for (int team = 0; team < kTeams; ++team) {
-        table.cells.push_back({std::string(landnaam[team]), kGroupNames[GroupOf(team)]});
+        table.cells.push_back({std::string(landnaam[team]), std::string(1, GroupLetter(team))});
         table.bars.emplace_back(2, -1.0);
     }
     table.footer = std::string(ModelLine());

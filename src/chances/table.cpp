@@ -37,7 +37,6 @@ std::string_view ModelLine() {
 
 std::string ChancesTable(const ChancesCounts& counts, const Certainties& certainties,
                          TableFormat format) {
-    static constexpr std::string_view kGroupNames = "ABCD";
     std::string table;
     char cell[64];
     if (format == TableFormat::Csv) {
@@ -57,7 +56,7 @@ std::string ChancesTable(const ChancesCounts& counts, const Certainties& certain
     }
     for (int team = 0; team < kTeams; ++team) {
         const std::string name(landnaam[team]);
-        const char group = kGroupNames[GroupOf(team)];
+        const char group = GroupLetter(team);
         if (format == TableFormat::Csv) {
             table.append(name).append(1, ',').append(1, group);
             for (int s = 0; s < kStages; ++s)

@@ -12,6 +12,9 @@
 inline constexpr std::array<std::string_view, kStages> kStageHeadings{
     "First", "Second", "Quarter-final", "Semi-final", "Final", "Champion"};
 
+// The letter of a team's group.
+constexpr char GroupLetter(int team) { return "ABCD"[GroupOf(team)]; }
+
 // A chance as shown: "100%" and "0%" only when certain; a sampled chance that rounds to
 // either end is "<0.1%" or ">99.9%"; else one decimal.
 std::string ChanceText(std::uint64_t count, std::uint64_t runs, Certainty certainty);

@@ -80,7 +80,7 @@ class TDrawWindow : public TWindow, public Tournament {
         std::array<Game, kMatches> games;
     };
     // Computes them without a tie-breaker report and leaves the window as it was.
-    Standings QuietStandings();
+    Standings QuietStandings() const;
     // "England 2, Switzerland 1. Group A: England first with 3 points, ...": the score,
     // then the group's teams that played or changed place, or who went through.
     std::string ResultSpoken(int match, const Standings& before, const Standings& after) const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/draw_window.h"
 #include "engine/knockout.h"
+#include "engine/standings.h"
 #include "views/layout.h"
 
 #include <string>
@@ -25,22 +26,12 @@ const char* NextRound(int match) { return match < 28 ? "the semi-finals" : "the 
 
 } // namespace
 
-TDrawWindow::Standings TDrawWindow::QuietStandings() {
-    // Everything a computation changes is put back, and the tie-breaker's reports stay
-    // unshown: the standings are read, not drawn.
-    const Standings kept{{PoelA, PoelB, PoelC, PoelD}, Ploeg, Wedstrijd};
-    const std::int32_t reports = ShowTieBreaker;
-    ShowTieBreaker = 0;
-    BerekenStand();
-    Standings now{{PoelA, PoelB, PoelC, PoelD}, Ploeg, Wedstrijd};
-    ShowTieBreaker = reports;
-    PoelA = kept.groups[0];
-    PoelB = kept.groups[1];
-    PoelC = kept.groups[2];
-    PoelD = kept.groups[3];
-    Ploeg = kept.teams;
-    Wedstrijd = kept.games;
-    return now;
+TDrawWindow::Standings TDrawWindow::QuietStandings() const {
+    // Computed on a copy: the standings are read, not drawn, so nothing here changes and
+    // no tie-breaker report is shown.
+    Tournament copy = State();
+    ComputeStandings(copy, nullptr);
+    return {copy.Groups(), copy.Ploeg, copy.Wedstrijd};
 }
 
 std::string TDrawWindow::ResultSpoken(int match, const Standings& before,
