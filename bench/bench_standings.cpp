@@ -2,7 +2,7 @@
 // The standings computation alone: every view but the map runs it on every render.
 #include "tournaments.h"
 
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,7 +9,7 @@
 // renders the pages as soon as the frame is on screen, before they are painted ahead:
 // what the first renders cost without the warm-up.
 #include "app/draw_app.h"
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "platform/qt/frame/frame_window.h"
 #include "platform/qt/session/runtime_dir.h"
 #include "tournaments.h"

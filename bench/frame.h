@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/draw_app.h"
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "platform/qt/frame/frame_window.h"
 
 #include <QMainWindow>

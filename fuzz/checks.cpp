@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks.h"
 
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "data/results_io.h"
 #include "data/tables.h"
 #include "dialogs/number_text.h"
 #include "dialogs/templates.h"
 #include "platform/dialog.h"
+#include "platform/files.h"
 #include "platform/recording/recording_host.h"
 #include "views/kickoff.h"
 #include "views/schedule_hit_test.h"

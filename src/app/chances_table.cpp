@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chances window's table: the chances of the main window's results, a first look from
 // a tenth of the runs and then the whole run, each with what is sure.
+#include "app/window/draw_window.h"
 #include "chances/certainty.h"
 #include "chances/table.h"
-#include "data/draw_window.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -3,7 +3,7 @@
 
 #include "app/chances_command.h"
 #include "app/text_summary.h"
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "dialogs/number_text.h"
 #include "platform/export.h"
 #include "views/pictures.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_ids.h"
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 
 #include "app/command_ids.h"
 #include "app/frame_resources.h"
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "views/pictures.h"
 
 void TDrawApp::InitMainWindow() {

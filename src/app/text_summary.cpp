@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/text_summary.h"
 
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "engine/knockout.h"
 #include "views/goal_text.h"
 

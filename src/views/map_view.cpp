@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/draw_window.h"
 #include "views/colours.h"
+#include "views/draw.h"
 #include "views/pictures.h"
 
 namespace {
@@ -31,9 +31,9 @@ constexpr int kFlagStep = 42;
 
 } // namespace
 
-void TDrawWindow::PrintIntro() {
-    TClientDC dc(*this);
-    TekenKaart();
+void DrawMapView(TWindow& target) {
+    TClientDC dc(target);
+    DrawMap(target);
 
     for (const StadiumLabel& label : kLabels) {
         dc.MoveTo(label.city.x, label.city.y);
@@ -41,10 +41,8 @@ void TDrawWindow::PrintIntro() {
         dc.TextOut(label.text.x, label.text.y, stadion[label.stadium]);
     }
 
-    SetPen(TColor::LtGray, 1);
-    dc.SelectObject(*Pen);
-    SetBrush(TColor::LtGray);
-    dc.SelectObject(*Brush);
+    dc.SelectObject(TPen{TColor::LtGray, 1});
+    dc.SelectObject(TBrush{TColor::LtGray});
     for (const TRect& frame : kFlagFrames)
         dc.Rectangle(frame.left, frame.top, frame.right, frame.bottom);
 
@@ -56,7 +54,7 @@ void TDrawWindow::PrintIntro() {
     }
 }
 
-void TDrawWindow::TekenKaart() {
-    TClientDC dc(*this);
+void DrawMap(TWindow& target) {
+    TClientDC dc(target);
     dc.CopyBitmap(hUKMap, 195, 50);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/pictures.h"
 
-#include "data/draw_window.h"
+#include "views/draw.h"
 
 TBitmap hUKMap;
 TBitmap hLOGO;
@@ -18,9 +18,7 @@ void LoadPictures() {
         hVlag[i] = LoadBitmap(kFirstFlagBitmap + i);
 }
 
-// The emblem, which the standings and the schedule both show: between the group
-// tables and the knock-out tree, and between the schedule's two columns.
-void TDrawWindow::TekenLogos() {
-    TClientDC dc(*this);
+void DrawEmblem(TWindow& target) {
+    TClientDC dc(target);
     dc.CopyBitmap(hLOGO, 300, 70);
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/draw_window.h"
 #include "engine/knockout.h"
 #include "views/kickoff.h"
 #include "views/layout.h"
 #include "views/pictures.h"
+#include "views/read_aloud.h"
 #include "views/schedule_hit_test.h"
 #include "views/schedule_layout.h"
 
@@ -84,15 +84,15 @@ constexpr int kFeeders[][2] = {{25, 27}, {24, 26}, {29, 28}};
 
 } // namespace
 
-bool TDrawWindow::GroupFinished(int group) const {
+bool GroupFinished(const Tournament& t, int group) {
     for (int m = 0; m < kGroupMatches; ++m)
-        if (GroupOf(Wedstrijd[m].ploeg1) == group && Wedstrijd[m].gespeeld != 1)
+        if (GroupOf(t.Wedstrijd[m].ploeg1) == group && t.Wedstrijd[m].gespeeld != 1)
             return false;
     return true;
 }
 
-std::string TDrawWindow::KnockOutText(int match) const {
-    const Game& g = Wedstrijd[match];
+std::string KnockOutText(const Tournament& t, int match) {
+    const Game& g = t.Wedstrijd[match];
     std::string text;
     if (match < 28) {
         // A quarter-final's teams stand once their groups are played out; until then
@@ -100,12 +100,12 @@ std::string TDrawWindow::KnockOutText(int match) const {
         const int groups[4][2] = {{1, 0}, {1, 0}, {2, 3}, {2, 3}};
         const auto& [g1, g2] = groups[match - 24];
         text = TeamName(g.ploeg1) + ", " + TeamName(g.ploeg2);
-        if (!GroupFinished(g1) || !GroupFinished(g2))
+        if (!GroupFinished(t, g1) || !GroupFinished(t, g2))
             return text + ", provisional";
     } else {
         const auto& [f1, f2] = kFeeders[match - 28];
-        const bool known1 = Wedstrijd[f1].gespeeld == 1;
-        const bool known2 = Wedstrijd[f2].gespeeld == 1;
+        const bool known1 = t.Wedstrijd[f1].gespeeld == 1;
+        const bool known2 = t.Wedstrijd[f2].gespeeld == 1;
         text = (known1 ? TeamName(g.ploeg1) : "to be decided") + ", " +
                (known2 ? TeamName(g.ploeg2) : "to be decided");
         if (!known1 || !known2)
@@ -121,7 +121,7 @@ std::string TDrawWindow::KnockOutText(int match) const {
 
 namespace {
 
-void AddTree(ReadingGuide& guide, const TDrawWindow& window, int column) {
+void AddTree(ReadingGuide& guide, const Tournament& t, int column) {
     // The round headings are drawn in one row; the first line takes them all.
     guide.lines.push_back({{0, 205, 640, 228}, "Quarter-finals", column, false, true, true});
     for (const TreeMatch& m : kTreeMatches) {
@@ -129,25 +129,25 @@ void AddTree(ReadingGuide& guide, const TDrawWindow& window, int column) {
             guide.lines.push_back({{140, 205, 210, 228}, "Semi-finals", column, false, true, true});
         if (m.match == kFinal)
             guide.lines.push_back({{310, 205, 390, 228}, "Final", column, false, true, true});
-        guide.lines.push_back({m.area, std::string(m.name) + ": " + window.KnockOutText(m.match),
-                               column, false, true});
+        guide.lines.push_back(
+            {m.area, std::string(m.name) + ": " + KnockOutText(t, m.match), column, false, true});
     }
 }
 
 } // namespace
 
-ReadingGuide TDrawWindow::Reading() const {
+ReadingGuide ReadView(const Tournament& t) {
     ReadingGuide guide;
-    const TPoel* groups[4] = {&PoelA, &PoelB, &PoelC, &PoelD};
-    switch (SchermType) {
+    const TPoel* groups[4] = {&t.PoelA, &t.PoelB, &t.PoelC, &t.PoelD};
+    switch (t.SchermType) {
     case 1: {
         guide.title = "Schedule";
-        guide.description = "Kick-off times in " + ZoneText(TimeZone);
+        guide.description = "Kick-off times in " + ZoneText(t.TimeZone);
         constexpr int right = ScheduleLayout::kRightColumn;
         guide.columns = {{{0, 0, right, 480}}, {{right, 0, 640, 480}}};
         for (int i = 0; i < kMatches; ++i) {
-            const Game& g = Wedstrijd[i];
-            std::string text = std::to_string(g.datum) + ", " + KickOffText(g.tijd, TimeZone) +
+            const Game& g = t.Wedstrijd[i];
+            std::string text = std::to_string(g.datum) + ", " + KickOffText(g.tijd, t.TimeZone) +
                                ", " + std::string(landnaam[g.ploeg1]) + " - " +
                                std::string(landnaam[g.ploeg2]) + ", ";
             text += g.gespeeld == 1 ? std::to_string(g.score1) + "-" + std::to_string(g.score2)
@@ -165,21 +165,21 @@ ReadingGuide TDrawWindow::Reading() const {
             {{0, 0, 640, 70}}, {{0, 70, 195, 290}}, {{450, 70, 640, 290}}, {{0, 290, 640, 480}}};
         break;
     case 3: {
-        if (TeamToShow < 0 || TeamToShow >= kTeams)
+        if (t.TeamToShow < 0 || t.TeamToShow >= kTeams)
             break;
-        guide.title = landnaam[TeamToShow];
+        guide.title = landnaam[t.TeamToShow];
         guide.columns = {{{0, 0, 640, 60}},
                          {{0, 60, kTeamTableLeft, 480}, true},
                          {{kTeamTableLeft, 60, 640, 480}}};
-        const int group = GroupOf(TeamToShow);
-        AddTableRows(guide, *groups[group], Ploeg, kTeamTableLeft, kTeamTableTop, 2, false,
+        const int group = GroupOf(t.TeamToShow);
+        AddTableRows(guide, *groups[group], t.Ploeg, kTeamTableLeft, kTeamTableTop, 2, false,
                      kGroupTables[group].heading);
         break;
     }
     default: {
         guide.title = "Standings";
         // The champion's box covers the middle of the tables: it reads first.
-        const Game& final = Wedstrijd[kFinal];
+        const Game& final = t.Wedstrijd[kFinal];
         const int winner = final.gespeeld == 1 ? KnockOutWinner(final) : -1;
         const int first = winner >= 0 && winner < kTeams ? 1 : 0;
         if (first)
@@ -197,17 +197,17 @@ ReadingGuide TDrawWindow::Reading() const {
                                    false,
                                    true,
                                    true});
-            AddTableRows(guide, *groups[group], Ploeg, table.px, table.py + kTableRowHeight,
+            AddTableRows(guide, *groups[group], t.Ploeg, table.px, table.py + kTableRowHeight,
                          first + group, true, table.heading);
         }
-        AddTree(guide, *this, first + 4);
+        AddTree(guide, t, first + 4);
         break;
     }
     }
     return guide;
 }
 
-std::string TDrawWindow::PictureName(int resId) const {
+std::string PictureDescription(int resId) {
     if (resId >= kFirstFlagBitmap && resId < kFirstFlagBitmap + kTeams)
         return std::string(landnaam[resId - kFirstFlagBitmap]) + " flag";
     switch (resId) {

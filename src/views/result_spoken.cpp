@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/draw_window.h"
 #include "engine/knockout.h"
 #include "engine/standings.h"
 #include "views/layout.h"
+#include "views/read_aloud.h"
 
 #include <string>
 
@@ -26,16 +26,15 @@ const char* NextRound(int match) { return match < 28 ? "the semi-finals" : "the 
 
 } // namespace
 
-TDrawWindow::Standings TDrawWindow::QuietStandings() const {
+Standings QuietStandings(const Tournament& t) {
     // Computed on a copy: the standings are read, not drawn, so nothing here changes and
     // no tie-breaker report is shown.
-    Tournament copy = State();
+    Tournament copy = t;
     ComputeStandings(copy, nullptr);
     return {copy.Groups(), copy.Ploeg, copy.Wedstrijd};
 }
 
-std::string TDrawWindow::ResultSpoken(int match, const Standings& before,
-                                      const Standings& after) const {
+std::string ResultSpoken(int match, const Standings& before, const Standings& after) {
     if (match < 0 || match >= kMatches)
         return {};
     const Game& g = after.games[match];

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/draw_window.h"
+#include "views/draw.h"
 #include "views/schedule_layout.h"
 
-void TDrawWindow::PrintSchema() {
+void DrawSchedule(TWindow& target, const Tournament& t) {
     using L = ScheduleLayout;
-    TClientDC dc(*this);
-    BerekenStand();
-    TekenLogos();
-    const auto line = [this](int i) {
+    TClientDC dc(target);
+    DrawEmblem(target);
+    const auto line = [&](int i) {
         const TPoint at = L::LineOrigin(i);
-        PrintWedstrijdRegel(i, at.x, at.y);
+        DrawMatchLine(target, t, i, at.x, at.y);
     };
 
     for (int i = 0; i < kGroupMatches; ++i)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/draw_window.h"
 #include "engine/knockout.h"
 #include "views/colours.h"
+#include "views/draw.h"
 #include "views/layout.h"
 #include "views/pictures.h"
 #include "views/team_parts.h"
@@ -42,12 +42,9 @@ void Polyline(TClientDC& dc, std::initializer_list<TPoint> points) {
 
 } // namespace
 
-void TDrawWindow::PrintStand() {
-    TClientDC dc(*this);
-    TekenLogos();
-    BerekenStand();
-
-    const TPoel* groups[4] = {&PoelA, &PoelB, &PoelC, &PoelD};
+void DrawStandings(TWindow& target, const Tournament& t) {
+    TClientDC dc(target);
+    const TPoel* groups[4] = {&t.PoelA, &t.PoelB, &t.PoelC, &t.PoelD};
     for (int group = 0; group < 4; ++group) {
         const GroupTable& table = kGroupTables[group];
         const TPoel Poel = *groups[group];
@@ -55,7 +52,7 @@ void TDrawWindow::PrintStand() {
         dc.TextOut(table.px, table.py, table.heading);
         for (int r = 0; r < 4; ++r)
             PrintTeamRow(dc, table.px, table.py + kTableRowHeight * (r + 1), Poel[r],
-                         Ploeg[Poel[r]], TColor::Black, TColor::Gray);
+                         t.Ploeg[Poel[r]], TColor::Black, TColor::Gray);
     }
 
     dc.SetTextColor(TColor::Gray);
@@ -70,18 +67,15 @@ void TDrawWindow::PrintStand() {
     Polyline(dc, {{630, 258}, {510, 258}, {510, 318}, {630, 318}});
     Polyline(dc, {{510, 288}, {390, 288}, {390, 308}});
 
-    SetPen(TColor::Black, 1);
-    dc.SelectObject(*Pen);
-    SetBrush(kDarkYellow);
-    dc.SelectObject(*Brush);
+    dc.SelectObject(TPen{TColor::Black, 1});
+    dc.SelectObject(TBrush{kDarkYellow});
     dc.Rectangle(200, 308, 450, 348);
-    SetBrush(TColor::White);
-    dc.SelectObject(*Brush);
+    dc.SelectObject(TBrush{TColor::White});
     dc.Rectangle(210, 318, 320, 338);
     dc.Rectangle(330, 318, 440, 338);
 
     auto drawSlot = [&](const TreeSlot& slot) {
-        const Game& g = Wedstrijd[slot.match];
+        const Game& g = t.Wedstrijd[slot.match];
         dc.SetTextColor(slot.colour);
         dc.TextOut(slot.x, slot.y, landnaam[slot.first ? g.ploeg1 : g.ploeg2]);
     };
@@ -89,30 +83,27 @@ void TDrawWindow::PrintStand() {
         drawSlot(slot);
     dc.SetTextColor(TColor::Black);
     for (const TreeSlot& slot : kLaterRounds)
-        if (Wedstrijd[slot.feeder].gespeeld == 1)
+        if (t.Wedstrijd[slot.feeder].gespeeld == 1)
             drawSlot(slot);
 
-    const Game& final = Wedstrijd[kFinal];
+    const Game& final = t.Wedstrijd[kFinal];
     if (final.gespeeld == 1)
-        PrintWinnaar(KnockOutWinner(final));
+        DrawChampion(target, KnockOutWinner(final));
 }
 
-void TDrawWindow::PrintWinnaar(int T) {
+void DrawChampion(TWindow& target, int T) {
     if (T < 0 || T >= kTeams)
         return; // only a known team can have won the final
-    TClientDC dc(*this);
-    SetPen(TColor::White, 1);
-    dc.SelectObject(*Pen);
-    SetBrush(TColor::White);
-    dc.SelectObject(*Brush);
+    TClientDC dc(target);
+    dc.SelectObject(TPen{TColor::White, 1});
+    dc.SelectObject(TBrush{TColor::White});
     dc.Rectangle(kChampionBox.left, kChampionBox.top, kChampionBox.right, kChampionBox.bottom);
-    SetPen(TColor::Black, 1);
-    dc.SelectObject(*Pen);
+    dc.SelectObject(TPen{TColor::Black, 1});
     dc.Rectangle(160, 50, 490, 260);
 
     dc.TextOut(310, 60, "European Champion 1996");
     dc.TextOut(350, 170, landnaam[T]);
     dc.CopyBitmap(hUEFACUP, 190, 60);
 
-    PrintFramedFlag(*this, dc, T, {350, 130});
+    PrintFramedFlag(dc, T, {350, 130});
 }

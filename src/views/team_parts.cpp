@@ -34,11 +34,9 @@ void PrintTeamRow(TClientDC& dc, int x, int y, int team, const Team& stats, TCol
     dc.TextOut(x + kRow.goals, y, GoalText(stats));
 }
 
-void PrintFramedFlag(TDrawWindow& window, TClientDC& dc, int team, TPoint at) {
-    window.SetPen(TColor::LtGray, 1);
-    dc.SelectObject(*window.Pen);
-    window.SetBrush(TColor::LtGray);
-    dc.SelectObject(*window.Brush);
+void PrintFramedFlag(TClientDC& dc, int team, TPoint at) {
+    dc.SelectObject(TPen{TColor::LtGray, 1});
+    dc.SelectObject(TBrush{TColor::LtGray});
     dc.Rectangle(at.x - kFlagFrame, at.y - kFlagFrame, at.x + kFlagWidth + kFlagFrame,
                  at.y + kFlagHeight + kFlagFrame);
     dc.CopyBitmap(hVlag[team], at.x, at.y);

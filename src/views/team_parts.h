@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/draw_window.h"
+#include "data/tournament.h"
 #include "platform/gdi.h"
 
 // What the standings and the team page both draw of a team.
@@ -12,5 +12,5 @@ void PrintTeamRow(TClientDC& dc, int x, int y, int team, const Team& stats, TCol
                   TColor detail);
 
 // A team's flag with its top-left corner at `at`, in a light grey frame two pixels
-// wide. Leaves the window's pen and brush light grey.
-void PrintFramedFlag(TDrawWindow& window, TClientDC& dc, int team, TPoint at);
+// wide. Leaves the surface's pen and brush light grey.
+void PrintFramedFlag(TClientDC& dc, int team, TPoint at);

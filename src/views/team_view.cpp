@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/draw_window.h"
 #include "views/colours.h"
+#include "views/draw.h"
 #include "views/kickoff.h"
 #include "views/layout.h"
 #include "views/pictures.h"
@@ -31,14 +31,13 @@ const char* StageHeading(int match) {
 
 } // namespace
 
-void TDrawWindow::PrintTeamInfo() {
-    TClientDC dc(*this);
-    BerekenStand();
-    const int T = TeamToShow;
+void DrawTeamPage(TWindow& target, const Tournament& t) {
+    TClientDC dc(target);
+    const int T = t.TeamToShow;
     if (T < 0 || T >= kTeams)
         return; // only the team commands set it, always to a team
 
-    PrintFramedFlag(*this, dc, T, {32, 20});
+    PrintFramedFlag(dc, T, {32, 20});
     if (FormerChampion(T))
         dc.CopyBitmap(hCUPKLEIN, 0, 10);
     dc.TextOut(80, 20, landnaam[T]);
@@ -48,7 +47,7 @@ void TDrawWindow::PrintTeamInfo() {
     dc.SetTextColor(TColor::Black);
     int y = 86;
     for (int i = 0; i < kMatches; ++i) {
-        const Game& g = Wedstrijd[i];
+        const Game& g = t.Wedstrijd[i];
         if (g.ploeg1 != T && g.ploeg2 != T)
             continue;
         if (const char* heading = StageHeading(i)) {
@@ -60,7 +59,7 @@ void TDrawWindow::PrintTeamInfo() {
         }
         dc.SetTextColor(TColor::Black);
         dc.TextOut(20, y, std::to_string(g.datum));
-        dc.TextOut(45, y, KickOffText(g.tijd, TimeZone));
+        dc.TextOut(45, y, KickOffText(g.tijd, t.TimeZone));
         dc.SetTextColor(g.ploeg1 == T ? TColor::LtRed : TColor::Black);
         dc.TextOut(90, y, landnaam[g.ploeg1]);
         dc.SetTextColor(TColor::Black);
@@ -76,7 +75,7 @@ void TDrawWindow::PrintTeamInfo() {
     }
 
     const int group = GroupOf(T);
-    const TPoel* groups[4] = {&PoelA, &PoelB, &PoelC, &PoelD};
+    const TPoel* groups[4] = {&t.PoelA, &t.PoelB, &t.PoelC, &t.PoelD};
     const TPoel Poel = *groups[group];
     dc.SetTextColor(kGroupColour[group]);
     dc.TextOut(kTeamTableLeft, kTeamTableHeading, kGroupHeadings[group]);
@@ -84,7 +83,7 @@ void TDrawWindow::PrintTeamInfo() {
     for (int j = 0; j < 4; ++j) {
         const int k = Poel[j];
         const TColor colour = k == T ? TColor::LtRed : TColor::Black;
-        PrintTeamRow(dc, kTeamTableLeft, y, k, Ploeg[k], colour, colour);
+        PrintTeamRow(dc, kTeamTableLeft, y, k, t.Ploeg[k], colour, colour);
         y += kTableRowHeight;
     }
 
@@ -96,42 +95,4 @@ void TDrawWindow::PrintTeamInfo() {
     dc.TextOut(160, 38, "Qualified as:");
     dc.SetTextColor(TColor::Black);
     dc.TextOut(260, 38, Qualif[T]);
-}
-
-void TDrawWindow::ShowTeam(int team) {
-    TeamToShow = team;
-    SchermType = kTeamView;
-    Invalidate();
-}
-
-void TDrawWindow::CmTeamNederland() { ShowTeam(2); }
-void TDrawWindow::CmTeamPortugal() { ShowTeam(13); }
-void TDrawWindow::CmTeamBulgarije() { ShowTeam(5); }
-void TDrawWindow::CmTeamKroatie() { ShowTeam(15); }
-void TDrawWindow::CmTeamTsjechie() { ShowTeam(9); }
-void TDrawWindow::CmTeamDenemarken() { ShowTeam(12); }
-void TDrawWindow::CmTeamEngeland() { ShowTeam(0); }
-void TDrawWindow::CmTeamFrankrijk() { ShowTeam(7); }
-void TDrawWindow::CmTeamDuitsland() { ShowTeam(8); }
-void TDrawWindow::CmTeamItalie() { ShowTeam(10); }
-void TDrawWindow::CmTeamRoemenie() { ShowTeam(6); }
-void TDrawWindow::CmTeamRusland() { ShowTeam(11); }
-void TDrawWindow::CmTeamSchotland() { ShowTeam(3); }
-void TDrawWindow::CmTeamSpanje() { ShowTeam(4); }
-void TDrawWindow::CmTeamZwitserland() { ShowTeam(1); }
-void TDrawWindow::CmTeamTurkije() { ShowTeam(14); }
-
-void TDrawWindow::CmPrintPrevious() {
-    MessageBox("1960: Sovjet Union\n"
-               "1964: Spain\n"
-               "1968: Italy\n"
-               "1972: West Germany\n"
-               "1976: Czechoslovakia\n"
-               "1980: West Germany\n"
-               "1984: France\n"
-               "1988: The Netherlands\n"
-               "1992: Danmark\n"
-               "\n"
-               "All previous winners qualified\n",
-               "Previous Winners", MB_OK | MB_ICONINFORMATION);
 }

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/draw_window.h"
+#include "views/draw.h"
 
 #include <cctype>
 #include <string>
 
 // Lower-case letters and digits, a hyphen for every run of anything else: "Czech Rep."
 // becomes "czech-rep", fit for a file name on every system.
-std::string TDrawWindow::ViewName() const {
-    switch (SchermType) {
+std::string ViewFileName(const Tournament& t) {
+    switch (t.SchermType) {
     case kStandingsView:
         return "standings";
     case kScheduleView:
@@ -19,7 +19,7 @@ std::string TDrawWindow::ViewName() const {
     }
     std::string name;
     const std::string_view team =
-        TeamToShow >= 0 && TeamToShow < kTeams ? landnaam[TeamToShow] : std::string_view();
+        t.TeamToShow >= 0 && t.TeamToShow < kTeams ? landnaam[t.TeamToShow] : std::string_view();
     for (const char c : team) {
         const auto byte = static_cast<unsigned char>(c);
         if (std::isalnum(byte))

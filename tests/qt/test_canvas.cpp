@@ -2,7 +2,7 @@
 // The canvas surface's pixels: half-open lines and rectangles, opaque text cells, 1:1
 // pictures, the default state of each surface, and the standings as the user sees them.
 #include "app/draw_app.h"
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "platform/qt/canvas/view_font.h"
 #include "platform/qt/frame/frame_window.h"
 #include "views/colours.h"

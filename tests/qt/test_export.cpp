@@ -4,7 +4,7 @@
 // the frame's keys reach their handlers without adding anything to the menus.
 #include "app/command_ids.h"
 #include "app/draw_app.h"
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "engine/standings.h"
 #include "platform/qt/chances/chances_window.h"
 #include "platform/qt/export/view_export.h"

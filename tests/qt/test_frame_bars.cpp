@@ -3,7 +3,7 @@
 // hints, check marks and the button bar.
 #include "app/command_ids.h"
 #include "app/draw_app.h"
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "platform/qt/frame/frame_window.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 // script; the test main's watchdog closes anything a failing test leaves open.
 #include "app/command_ids.h"
 #include "app/draw_app.h"
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/result_dlg.h"
 #include "dialogs/templates.h"

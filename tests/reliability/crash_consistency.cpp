@@ -10,8 +10,9 @@
 // exactly one of the two saves, or absent while no save has completed yet. At the
 // end, whatever an interrupted save left beside it must neither confuse the next
 // start nor stop the next save.
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "data/results_io.h"
+#include "platform/files.h"
 #include "platform/recording/recording_host.h"
 
 #include <algorithm>

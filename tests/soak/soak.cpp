@@ -12,7 +12,7 @@
 
 #include "app/command_ids.h"
 #include "app/draw_app.h"
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "data/tables.h"
 #include "dialogs/about_dlg.h"
 #include "platform/qt/canvas/utf8.h"

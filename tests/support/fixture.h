@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "platform/recording/recording_host.h"
 
 #include <gtest/gtest.h>

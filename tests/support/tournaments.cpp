@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tournaments.h"
 
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 
 #include <span>
 

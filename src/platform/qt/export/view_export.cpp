@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/export/view_export.h"
 
-#include "data/results_io.h"
+#include "platform/files.h"
 
 #include "platform/qt/canvas/canvas.h"
 #include "platform/qt/canvas/canvas_surface.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/help/help_viewer.h"
 
-#include "data/results_io.h"
+#include "platform/files.h"
 #include "platform/window.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/session/ending.h"
 
-#include "data/recovery.h"
 #include "platform/qt/frame/qt_host.h"
+#include "platform/unsaved_keeper.h"
 #include "platform/window.h"
 
 #include <QGuiApplication>

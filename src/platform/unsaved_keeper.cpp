@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/recovery.h"
+#include "platform/unsaved_keeper.h"
 
 #include <algorithm>
 #include <cctype>
@@ -141,9 +141,9 @@ std::string FolderKey(const std::string& folder) {
 
 } // namespace
 
-RecoveryPlaces RecoveryPlaces::ForWorkingFolder() {
+RecoveryPlaces RecoveryPlaces::ForWorkingFolder(const char* beside) {
     RecoveryPlaces places;
-    places.beside = kUnsavedFile;
+    places.beside = beside;
     const char* state = std::getenv("XDG_STATE_HOME");
     const char* home = std::getenv("HOME");
     if (state && state[0] == '/')
@@ -180,7 +180,7 @@ std::vector<RecoveryFile> FindRecoveryFiles(const RecoveryPlaces& places) {
     return found;
 }
 
-FileRead ReadRecoveryFile(const char* path) {
+FileRead ReadRecoveryFile(const char* path, std::size_t max) {
     struct stat st {};
     if (::lstat(path, &st) == 0 && S_ISLNK(st.st_mode)) {
         FileRead link;
@@ -188,19 +188,23 @@ FileRead ReadRecoveryFile(const char* path) {
         link.reason = "it is a symbolic link, which Korvel does not follow here";
         return link;
     }
-    return ReadRegularFile(path, kResultsFileSize + 1);
+    return ReadRegularFile(path, max);
 }
 
 UnsavedKeeper::UnsavedKeeper(RecoveryPlaces places)
     : places_(std::move(places)), ops_(&FileOps::Posix()) {}
 
-void UnsavedKeeper::Update(const ResultBytes& bytes, bool unsaved) {
-    if (bytes == slots_[current_.load()] && unsaved == unsaved_.load())
+void UnsavedKeeper::Update(std::span<const std::uint8_t> bytes, bool unsaved) {
+    bytes = bytes.first(std::min(bytes.size(), kCapacity));
+    const Image& now = slots_[current_.load()];
+    if (std::equal(bytes.begin(), bytes.end(), now.bytes.begin(), now.bytes.begin() + now.size) &&
+        unsaved == unsaved_.load())
         return;
     // The slot not in use takes the new image; a signal in between still finds the
     // previous one whole.
     const int next = 1 - current_.load();
-    slots_[next] = bytes;
+    std::copy(bytes.begin(), bytes.end(), slots_[next].bytes.begin());
+    slots_[next].size = bytes.size();
     current_.store(next);
     unsaved_.store(unsaved);
     // Results changed since they were kept are kept anew at the next end.
@@ -222,8 +226,8 @@ int UnsavedKeeper::WriteIn(const std::string& base) {
     const int fd = ops_->open(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return errno;
-    const ResultBytes& bytes = slots_[current_.load()];
-    bool ok = WriteWhole(*ops_, fd, bytes.data(), bytes.size()) && ops_->fsync(fd) == 0;
+    const Image& image = slots_[current_.load()];
+    bool ok = WriteWhole(*ops_, fd, image.bytes.data(), image.size) && ops_->fsync(fd) == 0;
     int error = ok ? 0 : errno;
     if (ops_->close(fd) != 0 && ok) {
         ok = false;

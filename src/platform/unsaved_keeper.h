@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/results_io.h"
+#include "platform/files.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
 
 #include <atomic>
 #include <ctime>
@@ -9,8 +14,9 @@
 #include <vector>
 
 // Where results that were not saved go when Korvel is ended without the user's say:
-// korvel.dat.unsaved beside korvel.dat, or, when that folder takes no file, a file
-// named after the folder under $XDG_STATE_HOME/korvel (~/.local/state/korvel).
+// a file beside the results file (korvel.dat.unsaved), or, when that folder takes no
+// file, a file named after the folder under $XDG_STATE_HOME/korvel
+// (~/.local/state/korvel).
 // Another Korvel's file is never replaced: each writes the first free name of
 // base, base.2, base.3 ...
 struct RecoveryPlaces {
@@ -18,8 +24,9 @@ struct RecoveryPlaces {
     std::string stateFolder; // empty when neither XDG_STATE_HOME nor HOME is set
     std::string inState;     // stateFolder/<folder>-<hash>.unsaved
 
-    // The places for the working folder, as the environment names them now.
-    static RecoveryPlaces ForWorkingFolder();
+    // The places for the working folder, as the environment names them now: beside is
+    // the file's name in the working folder.
+    static RecoveryPlaces ForWorkingFolder(const char* beside);
 };
 
 inline constexpr int kMaxRecoveryFiles = 32;
@@ -37,9 +44,9 @@ struct RecoveryFile {
 // Every recovery file of the places that exists (whatever it is), newest first.
 std::vector<RecoveryFile> FindRecoveryFiles(const RecoveryPlaces& places);
 
-// Reads a recovery file without following a link: a link, or anything but a regular
-// file, is Unreadable.
-FileRead ReadRecoveryFile(const char* path);
+// Reads at most max bytes of a recovery file without following a link: a link, or
+// anything but a regular file, is Unreadable.
+FileRead ReadRecoveryFile(const char* path, std::size_t max);
 
 // The results as they stand, kept ready at every change, and written once as a
 // recovery file when the program is ended without the user's say. Keep uses
@@ -51,8 +58,11 @@ class UnsavedKeeper {
 
     void SetFileOps(const FileOps& ops) { ops_ = &ops; }
 
-    // The current results, and whether they differ from what the user saved.
-    void Update(const ResultBytes& bytes, bool unsaved);
+    // The most bytes an image may have.
+    static constexpr std::size_t kCapacity = 256;
+    // The current results as the file holds them (at most kCapacity bytes, the rest is
+    // not kept), and whether they differ from what the user saved.
+    void Update(std::span<const std::uint8_t> bytes, bool unsaved);
     bool Unsaved() const { return unsaved_.load(); }
 
     enum class Outcome {
@@ -75,7 +85,11 @@ class UnsavedKeeper {
 
     RecoveryPlaces places_;
     const FileOps* ops_;
-    ResultBytes slots_[2]{};
+    struct Image {
+        std::array<std::uint8_t, kCapacity> bytes{};
+        std::size_t size = 0;
+    };
+    Image slots_[2]{};
     std::atomic<int> current_{0};
     std::atomic<bool> unsaved_{false};
     std::atomic<int> state_{0}; // 0 not yet, 1 under way, 2 done

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/disk_state.h"
 #include "data/game.h"
-#include "data/recovery.h"
 #include "data/result_history.h"
 #include "data/results_io.h"
 #include "data/tournament.h"
+#include "platform/disk_state.h"
+#include "platform/files.h"
+#include "platform/unsaved_keeper.h"
 #include "platform/window.h"
 
 #include <cstdint>
@@ -15,27 +16,29 @@
 struct TieBreakerDecisions;
 
 // The main window: it holds the tournament as a value (the base it is built on, so a copy
-// of the tournament is a plain slice of the window) and has one method per command. Its
-// member functions live with the subsystem that owns them: the results file in data/, the
-// engine's entry points in engine/, the views in views/, result entry in dialogs/, the
-// command table in app/.
+// of the tournament is a plain slice of the window) and has one method per command. Each
+// method is a thin layer over the layers below: it computes with the engine, draws with
+// the views, reads and writes with the data layer, and itself shows the boxes and
+// dialogs that the user sees. Its member functions are in this folder, a file a concern
+// (named in the comments below); the command table, closing and the chances table are
+// in app/.
 class TDrawWindow : public TWindow, public Tournament {
   public:
     explicit TDrawWindow(TWindow* parent);
     ~TDrawWindow() override;
 
-    // Tournament state (data/).
+    // Tournament state (draw_window.cpp).
     void WedstrijdSchema();
 
-    // Results file (data/).
+    // Results file (results_file.cpp).
     void DoFirstTime();
     void CmFileSave();
     void CmEditClear();
-    // Undo and redo of entered results and of Clear all (data/).
+    // Undo and redo of entered results and of Clear all (results_undo.cpp).
     void CmEditUndo();
     void CmEditRedo();
 
-    // Standings, tie-breaker and knock-out (engine/).
+    // Standings, tie-breaker and knock-out (standings.cpp).
     void BerekenStand();
     void BerekenPloegScore();
     void SorteerPoel(TPoel& Poel);
@@ -43,7 +46,7 @@ class TDrawWindow : public TWindow, public Tournament {
     void CmToggleTieBreaker();
     void CeToggleTieBreaker(TCommandEnabler& ce);
 
-    // Painting and the views (views/).
+    // Painting and the views (views.cpp).
     void Paint(bool erase, const TRect& rect) override;
     bool PaintAhead(int step) override;
     void SetPen(TColor Kleur, int PenSize);
@@ -59,7 +62,7 @@ class TDrawWindow : public TWindow, public Tournament {
     void TekenKaart();
     void TekenLogos();
     void PrintTeamInfo();
-    // What a screen reader is told of the view (views/).
+    // What a screen reader is told of the view (views.cpp).
     ReadingGuide Reading() const override;
     std::string PictureName(int resId) const override;
     // The chances window's table (app/).
@@ -68,24 +71,8 @@ class TDrawWindow : public TWindow, public Tournament {
     std::uint64_t ChancesRuns = 1'000'000;
     std::unique_ptr<TWindow> CopyForPainting() const override;
     std::string ViewName() const override;
-    // A knock-out match in words: its teams, its score and who went through, "to be
-    // decided" for a team not known yet and "provisional" while its groups are played.
-    std::string KnockOutText(int match) const;
-    bool GroupFinished(int group) const;
-    // The standings as computed from the results, for telling a reader what a result
-    // changed (views/).
-    struct Standings {
-        std::array<TPoel, 4> groups;
-        std::array<Team, kTeams> teams;
-        std::array<Game, kMatches> games;
-    };
-    // Computes them without a tie-breaker report and leaves the window as it was.
-    Standings QuietStandings() const;
-    // "England 2, Switzerland 1. Group A: England first with 3 points, ...": the score,
-    // then the group's teams that played or changed place, or who went through.
-    std::string ResultSpoken(int match, const Standings& before, const Standings& after) const;
 
-    // Time zones (dialogs/).
+    // Time zones (timezone.cpp).
     void CmUtcMin7();
     void CmUtcMin6();
     void CmUtcMin5();
@@ -95,7 +82,7 @@ class TDrawWindow : public TWindow, public Tournament {
     void CmUtcPlus3();
     void CmTimeZoneOther();
 
-    // Team pages (views/).
+    // Team pages (views.cpp).
     void CmTeamNederland();
     void CmTeamPortugal();
     void CmTeamBulgarije();
@@ -114,11 +101,11 @@ class TDrawWindow : public TWindow, public Tournament {
     void CmTeamTurkije();
     void CmPrintPrevious();
 
-    // Result entry (dialogs/).
+    // Result entry (result_entry.cpp).
     void EvLButtonDown(unsigned modKeys, TPoint& pt);
     void CmEditResult();
 
-    // Results not saved when the program ends without the user's say (data/).
+    // Results not saved when the program ends without the user's say (unsaved_results.cpp).
     bool KeepUnsavedResults();
     // Brings the image the keeper writes up to date: called wherever the results or
     // their unsaved mark change.
@@ -155,7 +142,6 @@ class TDrawWindow : public TWindow, public Tournament {
     // Records the change from before to the results as they are now.
     void RecordChange(ResultHistory::State before, std::string what);
     void PutBack(const ResultHistory::Step* step, bool undoing);
-    void LoadResultsFile();
     void OfferUnsavedResults();
     void NoteFileState();
     bool MayReplaceResultsFile();

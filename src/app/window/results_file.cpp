@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 
 #include <cerrno>
 #include <cstring>

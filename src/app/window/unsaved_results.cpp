@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 
 #include <cstdio>
 #include <ctime>
@@ -66,7 +66,7 @@ void TDrawWindow::OfferUnsavedResults() {
         // for the next start.
         if (endedAtOnce_)
             return;
-        const FileRead file = ReadRecoveryFile(found.path.c_str());
+        const FileRead file = ReadRecoveryFile(found.path.c_str(), kResultsFileSize + 1);
         if (file.outcome == FileRead::Missing)
             continue;
         if (file.outcome == FileRead::Unreadable) {

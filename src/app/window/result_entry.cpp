@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "dialogs/number_text.h"
 #include "dialogs/result_dlg.h"
 #include "dialogs/templates.h"
 #include "views/kickoff.h"
+#include "views/read_aloud.h"
 #include "views/schedule_hit_test.h"
 
 #include <string>
@@ -55,11 +56,11 @@ void TDrawWindow::CmEditResult() {
         return;
 
     ResultHistory::State before = Results();
-    const Standings standingsBefore = QuietStandings();
+    const Standings standingsBefore = QuietStandings(State());
     g.score1 = TextToNumber(FieldText(tb.score1));
     g.score2 = TextToNumber(FieldText(tb.score2));
     g.gespeeld = 1;
-    Announce(ResultSpoken(WedstrijdNummer, standingsBefore, QuietStandings()));
+    Announce(ResultSpoken(WedstrijdNummer, standingsBefore, QuietStandings(State())));
     // The standings, the schedule and the team pages all show results; the map
     // does not. A click in the schedule asks again afterwards, and the two
     // requests fall into one render.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/disk_state.h"
+#include "platform/disk_state.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -2,8 +2,8 @@
 // The main window's engine entry points: each computes with the engine on the window's
 // tournament, then shows the tie-breaker's decisions in the order it made them, when the
 // user asked to see them.
-#include "data/draw_window.h"
 #include "engine/standings.h"
+#include "app/window/draw_window.h"
 
 #include <cstdio>
 #include <string>

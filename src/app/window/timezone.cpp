@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/draw_window.h"
+#include "app/window/draw_window.h"
 #include "dialogs/number_text.h"
 #include "dialogs/templates.h"
 #include "dialogs/tzone_dlg.h"
