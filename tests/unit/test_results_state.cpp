@@ -3,6 +3,7 @@
 // schedule, and the clear-all command.
 
 #include "support/fixture.h"
+#include "support/tournaments.h"
 
 #include <filesystem>
 #include <fstream>
@@ -206,3 +207,53 @@ TEST_F(StateTest, ClearAllDoesNotTouchTheResultsFile) {
 }
 
 } // namespace
+
+// Painting ahead draws every page the window may show, from a copy: the window's own
+// tournament stays as it was (its standings not yet computed, another view shown), no
+// tie-breaker box opens although the user asked to see them, and each page is drawn
+// exactly as a paint of that page would draw it.
+TEST_F(StateTest, PaintingAheadDrawsEachPageFromACopyAndChangesNothing) {
+    TiedTournament(window);
+    window.Ploeg = Teams{};
+    window.SetGroups(Tournament{}.Groups());
+    window.FirstTime = 0;
+    window.ShowTieBreaker = 1;
+    window.SchermType = kScheduleView;
+    window.TimeZone = -500;
+    const Tournament before = window.State();
+    const auto same = [](const Tournament& a, const Tournament& b) {
+        return EncodeResults(a.Wedstrijd) == EncodeResults(b.Wedstrijd) &&
+               a.Groups() == b.Groups() && a.SchermType == b.SchermType &&
+               a.TeamToShow == b.TeamToShow && a.ShowTieBreaker == b.ShowTieBreaker &&
+               a.TimeZone == b.TimeZone && a.Ploeg[0].punten == b.Ploeg[0].punten &&
+               a.Wedstrijd[kFinal].ploeg1 == b.Wedstrijd[kFinal].ploeg1;
+    };
+    const auto texts = [](const std::vector<DrawOp>& ops) {
+        std::vector<std::string> drawn;
+        for (const DrawOp& op : ops)
+            drawn.push_back(std::to_string(op.kind) + " " + std::to_string(op.x) + "," +
+                            std::to_string(op.y) + " " + op.text + " " +
+                            std::to_string(op.bitmapId));
+        return drawn;
+    };
+    int steps = 0;
+    for (bool more = true; more; ++steps) {
+        host.ops.clear();
+        more = window.PaintAhead(steps);
+        EXPECT_TRUE(host.boxes.empty()) << "step " << steps;
+        EXPECT_TRUE(same(window.State(), before)) << "step " << steps;
+
+        RecordingHost pageHost;
+        TDrawWindow page{nullptr};
+        pageHost.Attach(page);
+        page.Wedstrijd = before.Wedstrijd;
+        page.TimeZone = before.TimeZone;
+        page.FirstTime = 0;
+        page.SchermType = steps < kTeamView ? steps : kTeamView;
+        page.TeamToShow = steps < kTeamView ? 0 : steps - kTeamView;
+        page.Paint(true, TRect{});
+        EXPECT_EQ(texts(host.ops), texts(pageHost.ops)) << "step " << steps;
+    }
+    EXPECT_EQ(steps, kTeamView + kTeams);
+    EXPECT_FALSE(window.PaintAhead(steps));
+}
