@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -60,6 +62,48 @@ ModalScript::Step Press(QString caption, QMessageBox::StandardButton which) {
 
 bool RunUntil(const std::function<bool()>& condition, int ms) {
     return QTest::qWaitFor(condition, ms);
+}
+
+namespace {
+
+// An event that posts itself again behind what was posted before it, at the lowest
+// priority, so that it comes after a widget's repaint too, until its steps are done.
+class Marker final : public QObject {
+  public:
+    static constexpr QEvent::Type kType = QEvent::User;
+    static constexpr int kSteps = 8;
+
+    void Post() {
+        // The event queue owns the event; one still queued goes with its receiver.
+        QCoreApplication::postEvent(this, new QEvent(kType), Qt::LowEventPriority);
+    }
+    bool Delivered() const { return steps_ == kSteps; }
+
+  protected:
+    bool event(QEvent* event) override {
+        if (event->type() != kType)
+            return QObject::event(event);
+        if (++steps_ < kSteps)
+            Post();
+        return true;
+    }
+
+  private:
+    int steps_ = 0;
+};
+
+} // namespace
+
+bool RunPostedEvents() {
+    Marker marker;
+    marker.Post();
+    // Each step is one pass of the loop; none waits for more events to come.
+    const QDeadlineTimer deadline(10000);
+    while (!marker.Delivered() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return marker.Delivered();
 }
 
 QLineEdit* Edit(QWidget& dialog, int id) {

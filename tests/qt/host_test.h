@@ -59,6 +59,12 @@ ModalScript::Step Press(QString caption, QMessageBox::StandardButton which);
 // Runs the event loop until the condition holds (or gives up after a while).
 bool RunUntil(const std::function<bool()>& condition, int ms = 10000);
 
+// Runs the event loop until the events posted so far have been delivered, and those
+// they post in turn, a handful of steps deep (a request that queues a render, the render
+// that queues the canvas's repaint). A test that proves something did not happen waits
+// for this, not for a while: it is over as soon as the thing would have happened.
+bool RunPostedEvents();
+
 // The result dialog's controls by their template ids.
 QLineEdit* Edit(QWidget& dialog, int id);
 QPushButton* Button(QWidget& dialog, int id);

@@ -23,7 +23,7 @@ TEST_F(HostTest, TenRepaintRequestsGiveOneRenderLater) {
     EXPECT_EQ(window_->RenderCount(), 0) << "a request only queues the render";
     QCoreApplication::processEvents();
     EXPECT_EQ(window_->RenderCount(), 1);
-    QTest::qWait(50);
+    ASSERT_TRUE(RunPostedEvents()); // where a render the first one queued would run
     EXPECT_EQ(window_->RenderCount(), 1);
 }
 
@@ -42,7 +42,7 @@ TEST_F(HostTest, FirstPaintShowsTheWelcomeBoxOnceOverTheStandings) {
     Show(); // the first show asks for the first paint
     ASSERT_TRUE(
         RunUntil([this] { return Client().FirstTime == 0 && !window_->Host().RenderPending(); }));
-    QTest::qWait(100);
+    ASSERT_TRUE(RunPostedEvents()); // where a third render, or its box, would come
     EXPECT_TRUE(script.Done());
     EXPECT_EQ(rendersAtBox, 1);
     EXPECT_TRUE(renderingAtBox);
@@ -79,7 +79,8 @@ TEST_F(HostTest, BoxesDuringARenderNeitherNestNorRepeatRenders) {
     Show();
     window_->RunPendingRenders(); // the first paint, before the reports are switched on
     PaintCounter paints(*window_->Canvas());
-    QTest::qWait(50);
+    // The first render on screen, before the boxes' renders' paints are counted.
+    ASSERT_TRUE(RunPostedEvents());
     Client().ShowTieBreaker = 1;
     struct Seen {
         int render;
@@ -104,7 +105,8 @@ TEST_F(HostTest, BoxesDuringARenderNeitherNestNorRepeatRenders) {
     Client().Invalidate();
     ASSERT_TRUE(RunUntil(
         [&] { return window_->RenderCount() == before + 2 && !window_->Host().Rendering(); }));
-    QTest::qWait(200); // closing the boxes must not start anything by itself
+    // Closing the boxes must not start anything by itself.
+    ASSERT_TRUE(RunPostedEvents());
     EXPECT_EQ(window_->RenderCount(), before + 2);
     ASSERT_FALSE(seen.empty());
     ASSERT_EQ(seen.size() % 2, 0u);
@@ -124,14 +126,20 @@ TEST_F(HostTest, ClickOnAMatchAndCancelRenderAndRepaintTheCanvasOnce) {
     Client().CmShowSchema();
     window_->RunPendingRenders();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window_->Window()));
-    QTest::qWait(50);
     PaintCounter paints(*window_->Canvas());
+    // The render's repaint, and the activation's if any, before the click's are counted.
+    ASSERT_TRUE(RunPostedEvents());
+    paints.count = 0;
     const int renders = window_->RenderCount();
     ModalScript script;
     script.Then([](QWidget& dialog) { Button(dialog, IDCANCEL)->click(); });
     QTest::mouseClick(window_->Canvas(), Qt::LeftButton, {}, QPoint(100, 2 * 15 + 7));
     ASSERT_TRUE(RunUntil([&] { return script.Done() && !QApplication::activeModalWidget(); }));
-    QTest::qWait(100);
+    // The click's render has run and the view has the keys back: a repaint for either,
+    // or a render more, is queued by now.
+    ASSERT_TRUE(RunUntil(
+        [&] { return window_->RenderCount() > renders && window_->Canvas()->hasFocus(); }));
+    ASSERT_TRUE(RunPostedEvents());
     EXPECT_EQ(Client().WedstrijdNummer, 2) << "the click reached the match";
     EXPECT_EQ(window_->RenderCount(), renders + 1);
     EXPECT_EQ(paints.count, 1);
