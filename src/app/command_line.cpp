@@ -5,16 +5,17 @@
 #include "app/text_summary.h"
 #include "app/window/draw_window.h"
 #include "dialogs/number_text.h"
+#include "platform/command_options.h"
 #include "platform/export.h"
 #include "views/pictures.h"
 
-#include <QCommandLineParser>
-#include <QStringList>
-
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -63,6 +64,9 @@ constexpr const char* kHelp =
     "Ctrl+Shift+P print preview, Ctrl+E export the view, Ctrl+Z undo a result or\n"
     "Clear all, Ctrl+Shift+Z or Ctrl+Y redo it, F9 the chances.\n";
 
+// What is wrong with the command line, in a message, or nothing.
+using Problem = std::optional<std::string>;
+
 int Usage(const std::string& problem) {
     std::cerr << "korvel: " << problem << " (see korvel --help)\n";
     return kBadUsage;
@@ -89,28 +93,57 @@ int Print(const std::string& text) {
     return 0;
 }
 
-// The arguments are taken as Latin-1, one character per byte, so that a file name
-// goes back to the system exactly as it came, whatever its encoding.
-QString FromBytes(const char* text) { return QString::fromLatin1(text); }
-std::string Local(const QString& text) { return text.toLatin1().toStdString(); }
+// The names and suffixes the arguments are compared with are ASCII, and no other
+// Latin-1 letter has an ASCII letter for its other case: case is ASCII case.
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// The parser's own messages ("Unknown option 'x'.") in the form of the others.
-std::string ParserProblem(QString text) {
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    if (!text.isEmpty())
-        text[0] = text[0].toLower();
-    return Local(text);
+bool SameLetters(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+bool EndsWithLetters(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && SameLetters(text.substr(text.size() - end.size()), end);
+}
+
+// The spaces a number may have around it.
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// A whole number of type int: decimal digits with a sign if any, ASCII spaces around
+// them allowed.
+std::optional<int> WholeNumber(std::string_view text) {
+    while (!text.empty() && IsSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back()))
+        text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty())
+        return std::nullopt;
+    long long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value > INT_MAX || value < INT_MIN)
+        return std::nullopt;
+    return static_cast<int>(value);
 }
 
 // The view (the window's SchermType) of "standings", "schedule" or "map".
-std::optional<int> ViewNamed(const QString& name) {
-    const QString view = name.toLower();
-    if (view == QLatin1String("standings"))
+std::optional<int> ViewNamed(std::string_view name) {
+    if (SameLetters(name, "standings"))
         return kStandingsView;
-    if (view == QLatin1String("schedule"))
+    if (SameLetters(name, "schedule"))
         return kScheduleView;
-    if (view == QLatin1String("map"))
+    if (SameLetters(name, "map"))
         return kMapView;
     return std::nullopt;
 }
@@ -160,33 +193,125 @@ std::optional<int> OffsetNamed(const std::string& text) {
 }
 
 // A team by its name as shown (in any case) or its number.
-std::optional<int> TeamNamed(const QString& name) {
-    bool isNumber = false;
-    const int number = name.toInt(&isNumber);
-    if (isNumber)
-        return number >= 0 && number < kTeams ? std::optional<int>(number) : std::nullopt;
-    for (int t = 0; t < kTeams; ++t) {
-        const QString shown =
-            QString::fromLatin1(landnaam[t].data(), static_cast<qsizetype>(landnaam[t].size()));
-        if (name.compare(shown, Qt::CaseInsensitive) == 0)
+std::optional<int> TeamNamed(std::string_view name) {
+    if (const std::optional<int> number = WholeNumber(name))
+        return *number >= 0 && *number < kTeams ? number : std::nullopt;
+    for (int t = 0; t < kTeams; ++t)
+        if (SameLetters(name, landnaam[t]))
             return t;
-    }
     for (const OtherName& other : kOtherNames)
-        if (name.compare(QLatin1String(other.name), Qt::CaseInsensitive) == 0)
+        if (SameLetters(name, other.name))
             return other.team;
     return std::nullopt;
 }
 
-bool KnownPictureType(const QString& file) {
+bool KnownPictureType(std::string_view file) {
     for (const char* suffix : {".png", ".svg", ".pdf"})
-        if (file.endsWith(QLatin1String(suffix), Qt::CaseInsensitive))
+        if (EndsWithLetters(file, suffix))
             return true;
     return false;
 }
 
+// Options that do not go together.
+Problem OptionsTogetherProblem(const CommandOptions& options, const ChancesOptions& chances) {
+    const bool exporting = options.exportView.has_value();
+    if (int(exporting) + int(options.text) + int(options.chances) > 1)
+        return "--export, --text and --chances do not go together";
+    if (!exporting && options.scale)
+        return "--scale goes with --export to a .png file";
+    if (!options.chances && (options.runs || options.seed || options.format))
+        return "--runs, --seed and --format go with --chances";
+    return ChancesOptionsProblem(chances);
+}
+
+// Arguments where there should be none, or none where --export needs its file.
+Problem ArgumentsProblem(const CommandOptions& options) {
+    const bool exporting = options.exportView.has_value();
+    const std::vector<std::string>& files = options.arguments;
+    if (!exporting && !options.text && !options.chances) {
+        if (options.results || options.timeZone)
+            return "--results and --time-zone go with --export, --text or --chances";
+        return "unexpected argument '" + (files.empty() ? std::string() : files.front()) + "'";
+    }
+    if (exporting && files.empty())
+        return "--export needs a view and a file: --export VIEW FILE";
+    if (files.size() > (exporting ? 1u : 0u))
+        return "unexpected argument '" + files.back() + "'";
+    return std::nullopt;
+}
+
+Problem SetTimeZone(const std::string& text, TDrawWindow& window) {
+    const std::optional<int> offset = OffsetNamed(text);
+    if (!offset)
+        return "cannot read the time zone '" + text +
+               "': give +HHMM, -HHMM or +H:MM, at most 14 hours, such as -0700 or +5:30";
+    window.TimeZone = *offset;
+    return std::nullopt;
+}
+
+// The view --export names: standings, schedule, map or team:NAME.
+Problem SetExportedView(const std::string& name, TDrawWindow& window) {
+    constexpr std::string_view kTeamPrefix = "team:";
+    if (name.starts_with(kTeamPrefix)) {
+        const std::string team = name.substr(kTeamPrefix.size());
+        const std::optional<int> number = TeamNamed(team);
+        if (!number)
+            return "unknown team '" + team +
+                   "': give its name as shown, such as Czech Rep. or Czech Republic, or its "
+                   "number 0-15";
+        window.SchermType = kTeamView;
+        window.TeamToShow = *number;
+    } else if (const std::optional<int> view = ViewNamed(name)) {
+        window.SchermType = *view;
+    } else {
+        return "unknown view '" + name + "': give standings, schedule, map or team:NAME";
+    }
+    return std::nullopt;
+}
+
+Problem PictureTypeProblem(const std::string& file) {
+    if (KnownPictureType(file))
+        return std::nullopt;
+    return "cannot tell the picture type of '" + file +
+           "': give a file ending in .png, .svg or .pdf";
+}
+
+// The PNG pixels for each of the window's that --scale asks for.
+Problem ScaleProblem(const std::string& scale, const std::string& file) {
+    if (!EndsWithLetters(file, ".png"))
+        return "--scale goes with --export to a .png file";
+    const std::optional<int> pixels = WholeNumber(scale);
+    if (!pixels || *pixels < kMinScale || *pixels > kMaxScale)
+        return "--scale takes a whole number from 1 to 4, not '" + scale + "'";
+    return std::nullopt;
+}
+
+// The view --export shows, checked with the file's type and the --scale for it.
+Problem SetUpExport(const CommandOptions& options, TDrawWindow& window) {
+    const std::string& file = options.arguments.front();
+    if (Problem problem = SetExportedView(*options.exportView, window))
+        return problem;
+    if (Problem problem = PictureTypeProblem(file))
+        return problem;
+    if (options.scale)
+        return ScaleProblem(*options.scale, file);
+    return std::nullopt;
+}
+
+// The window set up as the options ask: time zone, and the view to export.
+Problem SetUpWindow(const CommandOptions& options, TDrawWindow& window) {
+    window.FirstTime = 0;
+    if (options.timeZone)
+        if (Problem problem = SetTimeZone(*options.timeZone, window))
+            return problem;
+    if (options.exportView)
+        return SetUpExport(options, window);
+    return std::nullopt;
+}
+
 // The results as the window would load them at start-up. A results file named on the
 // command line must be there; korvel.dat may be missing, as on a first start.
-std::optional<std::string> LoadResults(TDrawWindow& window, const std::string& path, bool named) {
+Problem LoadResults(TDrawWindow& window, const std::string& path, bool named) {
     const FileRead file = ReadRegularFile(path.c_str(), kResultsFileSize);
     switch (file.outcome) {
     case FileRead::Read:
@@ -202,115 +327,50 @@ std::optional<std::string> LoadResults(TDrawWindow& window, const std::string& p
     return "cannot read " + path + ": " + file.reason;
 }
 
+// Writes the picture --export asks for; returns the exit status.
+int ExportView(const CommandOptions& options, TDrawWindow& window) {
+    LoadPictures();
+    const std::string& file = options.arguments.front();
+    const int pixels = options.scale ? *WholeNumber(*options.scale) : 1;
+    if (const std::string reason = ExportViewFile(window, file, pixels); !reason.empty())
+        return Failure("cannot write " + file + ": " + reason);
+    return 0;
+}
+
+// Writes what the options ask for, from the results loaded; returns the exit status.
+int Write(const CommandOptions& options, const ChancesOptions& chances, TDrawWindow& window) {
+    if (options.chances)
+        return PrintChances(window.Wedstrijd, chances);
+    if (!options.exportView)
+        return Print(TournamentText(window));
+    return ExportView(options, window);
+}
+
 } // namespace
 
 std::optional<int> RunCommandLine(int argc, char** argv) {
     if (argc <= 1)
         return std::nullopt;
-
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << FromBytes(argv[i]);
-
-    QCommandLineParser parser;
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, {});
-    const QCommandLineOption exportView(QStringLiteral("export"), {}, QStringLiteral("VIEW"));
-    const QCommandLineOption text(QStringLiteral("text"), {});
-    const QCommandLineOption results(QStringLiteral("results"), {}, QStringLiteral("FILE"));
-    const QCommandLineOption timeZone(QStringLiteral("time-zone"), {}, QStringLiteral("OFFSET"));
-    const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("N"));
-    const QCommandLineOption chances(QStringLiteral("chances"), {});
-    const QCommandLineOption runs(QStringLiteral("runs"), {}, QStringLiteral("N"));
-    const QCommandLineOption seed(QStringLiteral("seed"), {}, QStringLiteral("S"));
-    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("FORMAT"));
-    parser.addOptions(
-        {help, version, exportView, text, results, timeZone, scale, chances, runs, seed, format});
-    if (!parser.parse(arguments))
-        return Usage(ParserProblem(parser.errorText()));
-
-    if (parser.isSet(help))
+    const CommandLineRead read = ReadCommandLine(argc, argv);
+    if (read.problem)
+        return Usage(*read.problem);
+    const CommandOptions& options = read.options;
+    if (options.help)
         return Print(kHelp);
-    if (parser.isSet(version))
+    if (options.version)
         return Print(std::string("korvel ") + KORVEL_VERSION + "\n");
 
-    const QStringList files = parser.positionalArguments();
-    const bool exporting = parser.isSet(exportView);
-    if (int(exporting) + int(parser.isSet(text)) + int(parser.isSet(chances)) > 1)
-        return Usage("--export, --text and --chances do not go together");
-    if (!exporting && parser.isSet(scale))
-        return Usage("--scale goes with --export to a .png file");
-    const ChancesOptions chancesOptions{Local(parser.value(runs)), Local(parser.value(seed)),
-                                        Local(parser.value(format))};
-    if (!parser.isSet(chances) &&
-        (parser.isSet(runs) || parser.isSet(seed) || parser.isSet(format)))
-        return Usage("--runs, --seed and --format go with --chances");
-    if (const auto problem = ChancesOptionsProblem(chancesOptions))
+    const ChancesOptions chances{options.runs.value_or(""), options.seed.value_or(""),
+                                 options.format.value_or("")};
+    if (const Problem problem = OptionsTogetherProblem(options, chances))
         return Usage(*problem);
-    if (!exporting && !parser.isSet(text) && !parser.isSet(chances)) {
-        if (parser.isSet(results) || parser.isSet(timeZone))
-            return Usage("--results and --time-zone go with --export, --text or --chances");
-        return Usage("unexpected argument '" + Local(files.value(0)) + "'");
-    }
-    if (exporting && files.isEmpty())
-        return Usage("--export needs a view and a file: --export VIEW FILE");
-    if (files.size() > (exporting ? 1 : 0))
-        return Usage("unexpected argument '" + Local(files.last()) + "'");
-
+    if (const Problem problem = ArgumentsProblem(options))
+        return Usage(*problem);
     TDrawWindow window(nullptr);
-    window.FirstTime = 0;
-    if (parser.isSet(timeZone)) {
-        const std::optional<int> offset = OffsetNamed(Local(parser.value(timeZone)));
-        if (!offset)
-            return Usage("cannot read the time zone '" + Local(parser.value(timeZone)) +
-                         "': give +HHMM, -HHMM or +H:MM, at most 14 hours, such as -0700 "
-                         "or +5:30");
-        window.TimeZone = *offset;
-    }
-
-    if (exporting) {
-        const QString name = parser.value(exportView);
-        if (name.startsWith(QLatin1String("team:"))) {
-            const std::optional<int> team = TeamNamed(name.mid(5));
-            if (!team)
-                return Usage("unknown team '" + Local(name.mid(5)) +
-                             "': give its name as shown, such as Czech Rep. or Czech Republic, or "
-                             "its number 0-15");
-            window.SchermType = kTeamView;
-            window.TeamToShow = *team;
-        } else if (const std::optional<int> view = ViewNamed(name)) {
-            window.SchermType = *view;
-        } else {
-            return Usage("unknown view '" + Local(name) +
-                         "': give standings, schedule, map or team:NAME");
-        }
-        if (!KnownPictureType(files.first()))
-            return Usage("cannot tell the picture type of '" + Local(files.first()) +
-                         "': give a file ending in .png, .svg or .pdf");
-    }
-    int pixels = 1;
-    if (parser.isSet(scale)) {
-        if (!exporting || !files.first().endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-            return Usage("--scale goes with --export to a .png file");
-        bool isNumber = false;
-        pixels = parser.value(scale).toInt(&isNumber);
-        if (!isNumber || pixels < kMinScale || pixels > kMaxScale)
-            return Usage("--scale takes a whole number from 1 to 4, not '" +
-                         Local(parser.value(scale)) + "'");
-    }
-
-    const bool named = parser.isSet(results);
-    const std::string resultsFile = named ? Local(parser.value(results)) : kResultsFile;
-    if (const auto problem = LoadResults(window, resultsFile, named))
+    if (const Problem problem = SetUpWindow(options, window))
+        return Usage(*problem);
+    const std::string resultsFile = options.results.value_or(kResultsFile);
+    if (const Problem problem = LoadResults(window, resultsFile, options.results.has_value()))
         return Failure(*problem);
-
-    if (parser.isSet(chances))
-        return PrintChances(window.Wedstrijd, chancesOptions);
-    if (!exporting)
-        return Print(TournamentText(window));
-    LoadPictures();
-    const std::string file = Local(files.first());
-    if (const std::string reason = ExportViewFile(window, file, pixels); !reason.empty())
-        return Failure("cannot write " + file + ": " + reason);
-    return 0;
+    return Write(options, chances, window);
 }
