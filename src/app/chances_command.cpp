@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Reads the number of runs and the seed, simulates the rest of the tournament, and writes
+// the table to standard output, reporting a failed write in the exit status.
 #include "app/chances_command.h"
 
 #include "chances/certainty.h"

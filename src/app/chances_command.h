@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The chances on the command line (korvel --chances): checking its options and printing
+// the table as text or CSV.
 #pragma once
 
 #include "data/tournament.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's ways out: closing with the exit question, ending at once on a signal
+// or with the desktop session, and the Exit, Help and About commands.
 #include "app/window/draw_window.h"
 #include "dialogs/about_dlg.h"
 

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The ids of the main window's commands, which its menus, buttons, hints, keys and
+// response table all share.
 #pragma once
 
 // A command's id is also the id of its button glyph and of its status-bar hint.

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's response table: which member answers a click, each command and the
+// tie-breaker's enable query.
 #include "app/command_ids.h"
 #include "app/window/draw_window.h"
 

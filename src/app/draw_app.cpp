@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Puts the frame together from its resources (menus, hints, keys, button bar) with the
+// main window as client, and loads the pictures before the first paint.
 #include "app/draw_app.h"
 
 #include "app/command_ids.h"

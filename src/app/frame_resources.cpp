@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The tables themselves: the File, Edit, Show, Teams, Configure and Help menus, the hint
+// of each command, the keys, and the buttons in the order of the groups.
 #include "app/frame_resources.h"
 
 #include "app/command_ids.h"

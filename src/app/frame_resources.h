@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The frame's resources as constant tables: menus, status-bar hints, accelerators, extra
+// keys and the button bar.
 #pragma once
 
 #include "platform/frame.h"

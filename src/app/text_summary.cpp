@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the group tables, the head-to-head matches the tie-breaker weighed, the
+// knock-out rounds and the champion in fixed-width columns.
 #include "app/text_summary.h"
 
 #include "app/window/draw_window.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The tournament as plain text (korvel --text), for a terminal or a script.
 #pragma once
 
 #include <string>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The number's reading, in 64 bits so that a long run of digits stops at the 32-bit limit
+// instead of overflowing.
 #include "dialogs/number_text.h"
 
 #include <algorithm>

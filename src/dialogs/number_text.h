@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// How the dialogs turn what the user typed into a number (scores, a time zone's offset).
 #pragma once
 
 #include <cstdint>

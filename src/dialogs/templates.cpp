@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The three dialog templates themselves: each control's kind, text and place in dialog
+// units.
 #include "dialogs/templates.h"
 
 namespace {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The dialogs' templates, found by resource id: the result, About and time zone dialogs.
 #pragma once
 
 #include "platform/dialog.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The colours, points and rectangles the views draw with, as plain values without a
+// toolkit.
 #pragma once
 
 #include <cstdint>

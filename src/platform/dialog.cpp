@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The toolkit-free part of a dialog: binding controls, copying the transfer buffer into
+// the fields and back, and running the dialog through its parent's host (cancelled when
+// there is none).
 #include "platform/dialog.h"
 
 #include <algorithm>

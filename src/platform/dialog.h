@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Dialogs the toolkit builds from templates: the template's controls in dialog units, the
+// bound fields, and the transfer of a dialog's fixed character buffer to and from them.
 #pragma once
 
 #include "platform/window.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The file's identity and modification time from stat(), and the folder lock from
+// flock(), which the kernel frees when the process ends.
 #include "platform/disk_state.h"
 
 #include <cerrno>

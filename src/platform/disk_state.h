@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What the program checks on disk besides reading and writing: whether a file changed since
+// it was last read or written, and whether another Korvel works in the same folder.
 #pragma once
 
 #include <ctime>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The atomic write step by step (temporary file, sync, rename, folder sync), following
+// links only as the kernel's protected_symlinks rule would, and the non-blocking read.
 #include "platform/files.h"
 
 #include <cerrno>

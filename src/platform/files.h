@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Files written so that they are whole or untouched, and read without ever waiting:
+// the POSIX calls behind saving results, exporting a view and reading help.
 #pragma once
 
 #include <cstddef>
@@ -9,9 +11,6 @@
 #include <sys/types.h>
 #include <unistd.h>
 #include <vector>
-
-// Files written so that they are whole or untouched, and read without ever waiting:
-// the POSIX calls behind saving results, exporting a view and reading help.
 
 // The file-system calls a save makes, so that tests can make each one fail.
 struct FileOps {

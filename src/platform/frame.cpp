@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The parts of the frame description that need no toolkit: the frame's constructor and
+// the look-up of a command's hint.
 #include "platform/frame.h"
 
 TDecoratedFrame::TDecoratedFrame(TWindow*, std::string_view title, std::unique_ptr<TWindow> client,

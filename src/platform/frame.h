@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The frame window as the program describes it to the toolkit: menus, hints,
+// accelerators, extra keys, the button and status bars, and the application that runs it.
 #pragma once
 
 #include "platform/window.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What the views draw with: pens, brushes, pictures by resource id, the Surface a toolkit
+// draws on, and TClientDC, which a drawing routine opens on a window.
 #pragma once
 
 #include "platform/color.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// How a view describes itself to a screen reader: its title, its columns and the lines it
+// names, which the toolkit asks for while a reader listens.
 #pragma once
 
 #include "platform/color.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A table shown beside the frame in a window of its own (the chances): what the client
+// computes and how the toolkit asks for it, in plain types so the client needs no toolkit.
 #pragma once
 
 #include <atomic>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Writing a recovery file with async-signal-safe calls only: names built in fixed
+// buffers, never over another Korvel's file, and a line on standard error when it fails.
 #include "platform/unsaved_keeper.h"
 
 #include <algorithm>

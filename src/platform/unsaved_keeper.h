@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Keeping results that were not saved when the program is ended without the user's say:
+// where recovery files go, how a start finds them, and the keeper a signal handler writes.
 #pragma once
 
 #include "platform/files.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// TWindow's routing of commands, command enablers and clicks through its response table,
+// and its calls to the host, which do nothing (or cancel) while no host is attached.
 #include "platform/window.h"
 
 #include "platform/dialog.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The window and its host: the toolkit-free TWindow the program's windows derive from,
+// the WindowHost each toolkit implements, and the response tables that route commands.
 #pragma once
 
 #include "platform/color.h"

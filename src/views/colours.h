@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The colours the views share beyond the basic ones, above all each group's colour.
 #pragma once
 
 #include "data/tables.h"

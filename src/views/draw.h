@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The four views, drawn from a tournament value on a window's client area through the
+// toolkit. Each part opens a drawing surface of its own, which starts in the default
+// state (black text, black pen, white brush). The views read the standings the value
+// holds; computing them, and showing the tie-breaker's reports, is the caller's.
 #pragma once
 
 #include "data/tournament.h"
 #include "platform/window.h"
 
 #include <string>
-
-// The four views, drawn from a tournament value on a window's client area through the
-// toolkit. Each part opens a drawing surface of its own, which starts in the default
-// state (black text, black pen, white brush). The views read the standings the value
-// holds; computing them, and showing the tie-breaker's reports, is the caller's.
 
 // The emblem, which the standings and the schedule both show: between the group tables
 // and the knock-out tree, and between the schedule's two columns.

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The choice of view to draw, and TournamentPicture, which draws a copy of a tournament
+// for export and print.
 #include "engine/standings.h"
 #include "views/draw.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the goal difference in 64 bits, since two 32-bit goal counts may differ by more.
 #include "views/goal_text.h"
 
 #include <cstdio>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A team's goal difference and goals as its group table row shows them.
 #pragma once
 
 #include "data/game.h"

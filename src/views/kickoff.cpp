@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Moves a UTC kick-off by the user's offset with a day's roll-over at most, in 64 bits
+// since the offset is typed by the user; and names a time zone.
 #include "views/kickoff.h"
 
 std::string KickOffText(std::int32_t tijd, std::int32_t timeZone) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Kick-off times and time zones as texts, for the schedule, the team pages and a reader.
 #pragma once
 
 #include <cstdint>

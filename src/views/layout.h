@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Places shared by the views that draw them and the description a screen reader gets.
 #pragma once
 
 #include "platform/color.h"
-
-// Places shared by the views that draw them and the description a screen reader gets.
 
 // The four group tables of the standings: heading at the corner, a row per team below.
 struct GroupTable {

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The map view: the stadium map with a line from each city to its stadium's name, and
+// each group's flags in a grey frame.
 #include "views/colours.h"
 #include "views/draw.h"
 #include "views/pictures.h"

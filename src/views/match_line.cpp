@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// One line of the schedule: day, local kick-off, teams and score, in its group's colour.
 #include "views/colours.h"
 #include "views/draw.h"
 #include "views/kickoff.h"

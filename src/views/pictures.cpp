@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Loads the views' pictures at start-up, and draws the emblem.
 #include "views/pictures.h"
 
 #include "views/draw.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The pictures the views draw (map, emblem, trophy, cup, flags): their resource ids and
+// the handles loaded once for the run.
 #pragma once
 
 #include "data/tables.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader is told of the views, from the same tournament value they draw.
 #pragma once
 
 #include "data/tournament.h"
@@ -6,8 +7,6 @@
 
 #include <array>
 #include <string>
-
-// What a screen reader is told of the views, from the same tournament value they draw.
 
 // How the view t shows reads: its lines in reading order, its tables and its tree.
 ReadingGuide ReadView(const Tournament& t);

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The views in words for a screen reader: each view's columns in reading order, the
+// group tables row by row with their headers, and the knock-out tree round by round.
 #include "engine/knockout.h"
 #include "views/kickoff.h"
 #include "views/layout.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What a result changed, in a sentence for a screen reader: the score, then the group's
+// new order or who went through; and the standings it compares, computed on a copy.
 #include "engine/knockout.h"
 #include "engine/standings.h"
 #include "views/layout.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Finds the match line under a point and a match line's clickable band, from the same
+// layout table the schedule is drawn from.
 #include "views/schedule_hit_test.h"
 
 #include "views/schedule_layout.h"

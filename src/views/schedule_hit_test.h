@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where the schedule's match lines are, for clicks and for screen readers.
 #pragma once
 
 #include "platform/color.h"
-
-// Where the schedule's match lines are, for clicks and for screen readers.
 
 // The match whose line in the schedule holds the client point, or -1 for none.
 // The bands are those of ScheduleLayout, the table the schedule view draws from.

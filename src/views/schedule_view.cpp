@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The schedule view: the group matches on the left, the knock-out rounds on the right,
+// and the hint to click a match.
 #include "views/draw.h"
 #include "views/schedule_layout.h"
 

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The standings view: the four group tables, the knock-out tree with its lines, and the
+// champion's panel once the final is played.
 #include "engine/knockout.h"
 #include "views/colours.h"
 #include "views/draw.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A team's group table row and its framed flag, at the offsets the standings and the
+// team page share.
 #include "views/team_parts.h"
 
 #include "views/goal_text.h"

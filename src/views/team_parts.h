@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What the standings and the team page both draw of a team.
 #pragma once
 
 #include "data/tournament.h"
 #include "platform/gdi.h"
-
-// What the standings and the team page both draw of a team.
 
 // A group table's line: name, then played, won, drawn, lost, points and goals at
 // fixed offsets from x. Won, drawn and lost wear `detail`, the rest `main`.

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A team's page: its flag (with a cup for a former champion), name, previous best and
+// how it qualified, its matches round by round, and its group's table.
 #include "views/colours.h"
 #include "views/draw.h"
 #include "views/kickoff.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The short name of the view shown that export and print give their files.
 #include "views/draw.h"
 
 #include <cctype>

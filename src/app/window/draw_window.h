@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// TDrawWindow, the program's main window, with its members listed by the file of this
+// folder that defines them.
 #pragma once
 
 #include "data/game.h"

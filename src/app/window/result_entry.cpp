@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Entering a result: a click on the schedule or the Edit command opens the result
+// dialog; an entered result is recorded for undo, said to a listening screen reader and
+// redrawn in every view that shows results.
 #include "app/window/draw_window.h"
 #include "dialogs/number_text.h"
 #include "dialogs/result_dlg.h"

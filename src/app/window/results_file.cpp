@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The results file korvel.dat: reading it at start-up without blocking, saying when it is
+// odd or changed by someone else, saving it in one step, and Clear all.
 #include "app/window/draw_window.h"
 
 #include <cerrno>

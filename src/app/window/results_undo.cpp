@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Undo and redo of entered results and of Clear all, with a note in the status bar.
 #include "app/window/draw_window.h"
 
 #include <string>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The time zone commands: the fixed offsets of the menu and the dialog for any other.
 #include "app/window/draw_window.h"
 #include "dialogs/number_text.h"
 #include "dialogs/templates.h"

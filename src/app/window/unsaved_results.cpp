@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Results not saved when the program ended without the user's say: kept by the keeper as
+// they change, and offered back at the next start when a recovery file differs.
 #include "app/window/draw_window.h"
 
 #include <cstdio>

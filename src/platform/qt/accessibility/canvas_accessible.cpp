@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The canvas's accessible face and its parts (texts, pictures, match lines a reader can
+// press, the notes it speaks), rebuilt from the reading order after each recorded render;
+// also the reader's caret, which moves line by line and, on a table row, cell by cell.
 #include "platform/qt/accessibility/canvas_accessible.h"
 
 #include "platform/qt/accessibility/canvas_leaf.h"

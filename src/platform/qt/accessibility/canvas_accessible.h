@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The screen reader's entry points for the canvas: installing its accessible face, telling
+// a listening reader what a render or a command changed, and the keys of the reader's caret.
 #pragma once
 
 class QString;

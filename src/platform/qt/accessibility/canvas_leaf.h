@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The base of every accessible part drawn on the canvas: its lines, the notes it speaks,
+// and the headers and cells of its tables.
 #pragma once
 
 #include <QAccessibleInterface>

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The table, header and cell parts that Qt's accessibility cache holds for a group table.
+// Headers and cells find their table by its id rather than by a pointer, and the table's
+// id deletes them all.
 #include "platform/qt/accessibility/canvas_table.h"
 
 #include "platform/qt/accessibility/canvas_leaf.h"

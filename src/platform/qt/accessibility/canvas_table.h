@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The group tables of the views as tables a screen reader walks cell by cell.
 #pragma once
 
 #include <QAccessible>

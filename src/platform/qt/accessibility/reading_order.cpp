@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Sorts what was drawn into the view's columns, puts the lines the view names in place of
+// the texts inside them, and keeps the lines the view reads from the tournament even
+// where something is drawn over them.
 #include "platform/qt/accessibility/reading_order.h"
 
 #include "platform/qt/canvas/drawn_items.h"

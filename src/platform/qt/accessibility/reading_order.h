@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The order in which a screen reader reads the canvas, worked out from what the last
+// render drew and the view's guide to its columns and lines.
 #pragma once
 
 #include <QPoint>

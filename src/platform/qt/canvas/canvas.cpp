@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Drawing on the canvas: texts drawn once on their white cells and copied after, slanted
+// lines set straight into the pixels, and every edge placed on a whole device pixel when
+// the picture is scaled.
 #include "platform/qt/canvas/canvas.h"
 
 #include "platform/qt/canvas/utf8.h"

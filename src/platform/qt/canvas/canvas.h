@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The client area's picture in memory, which every render draws on and the screen only
+// copies from, at any pixel ratio.
 #pragma once
 
 #include "platform/qt/canvas/paint_target.h"

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Turns the views' pen, brush, lines, rectangles, texts and pictures into a target's
+// fills and points (Bresenham for slanted thin lines), and notes each text and picture
+// for a screen reader when the window keeps them.
 #include "platform/qt/canvas/canvas_surface.h"
 
 #include "platform/qt/canvas/paint_target.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The surface the views draw on when they paint for real: the window's canvas, or an
+// export or print target, through the same drawing code.
 #pragma once
 
 #include "platform/gdi.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The canvas widget's events: a paint copies the canvas and whitens the rest, a move to a
+// screen of another scale asks for a new render, and the first show asks for the first.
 #include "platform/qt/canvas/canvas_widget.h"
 
 #include "platform/qt/accessibility/canvas_accessible.h"

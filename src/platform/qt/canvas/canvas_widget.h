@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The widget that shows the canvas in the frame window; clicks go to the window's host,
+// and the screen reader's caret keys to the canvas's accessible face.
 #pragma once
 
 #include <QWidget>

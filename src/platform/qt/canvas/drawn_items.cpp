@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Records texts and pictures as they are drawn, and drops those a later drawing covers.
 #include "platform/qt/canvas/drawn_items.h"
 
 #include "platform/qt/canvas/utf8.h"

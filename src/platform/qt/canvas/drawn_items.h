@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The record of the texts and pictures a render left visible, which the screen reader's
+// reading order is built from.
 #pragma once
 
 #include "platform/qt/canvas/view_font.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The interface between the views' drawing surface and what it draws on, so that the
+// window, an export and a printed page share the surface's pixel rules.
 #pragma once
 
 #include <QImage>

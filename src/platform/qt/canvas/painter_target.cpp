@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Draws through a QPainter with a font without ligatures, so a PDF's text can be
+// searched, and repeats a picture's pixels on paper so that it prints sharp.
 #include "platform/qt/canvas/painter_target.h"
 
 #include "platform/qt/canvas/utf8.h"

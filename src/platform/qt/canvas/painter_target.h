@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The paint target for SVG, PDF and printing, where text must stay text.
 #pragma once
 
 #include "platform/qt/canvas/paint_target.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The table of pictures built into the program, which the build writes from the PNG
+// files; pictures.h is how the rest of the program reaches them.
 #pragma once
 
 #include <cstdint>

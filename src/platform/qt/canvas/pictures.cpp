@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Finds pictures among the built-in ones, keeps each in the canvas's format once it is
+// first drawn, and gives the views their bitmaps (LoadBitmap of gdi.h) with their sizes.
 #include "platform/qt/canvas/pictures.h"
 
 #include "platform/gdi.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The program's pictures by name or resource id: as images over the built-in pixels, as
+// sizes, and in the canvas's pixel format for drawing.
 #pragma once
 
 #include <QImage>

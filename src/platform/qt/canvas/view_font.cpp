@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Makes the view font with full hinting and grey-scale smoothing, so that its pixels do
+// not depend on the desktop's settings.
 #include "platform/qt/canvas/view_font.h"
 
 namespace {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The font every view draws with, in the canvas and in exports alike.
 #pragma once
 
 #include <QFont>

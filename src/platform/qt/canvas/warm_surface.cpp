@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Painting ahead: texts become the canvas's cached cells and pictures its cached images;
+// nothing else is drawn.
 #include "platform/qt/canvas/warm_surface.h"
 
 #include "platform/qt/canvas/canvas.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The surface used to paint a view ahead of showing it, so its first render is quick.
 #pragma once
 
 #include "platform/gdi.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The chances window's table, its bars and its updates: a timer looks for a new result,
+// a worker thread computes the table, and each pass it sends is shown on the GUI thread.
 #include "platform/qt/chances/chances_window.h"
 
 #include <QHeaderView>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The chances window: each team's chances of the rounds ahead, opened by a key from the
+// frame and kept up to date with the results the main window shows.
 #pragma once
 
 #include "platform/side_table.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Export from the command line: ExportViewFile (platform/export.h) with Qt, starting an
+// offscreen application when none runs, so no display is needed.
 #include "platform/export.h"
 #include "platform/qt/export/view_export.h"
 #include "platform/qt/session/runtime_dir.h"

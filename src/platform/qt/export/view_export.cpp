@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Draws a copy of the window (the window itself where none can be made) with a host that
+// shows nothing and answers every box unseen; PDF is written here, SVG and printing go
+// through the print module, and a file is replaced in one step or not at all.
 #include "platform/qt/export/view_export.h"
 
 #include "platform/files.h"

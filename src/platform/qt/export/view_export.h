@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Export and print of the current view: a picture in memory, a drawing on any painter, a
+// PNG, SVG or PDF file written in one step, and Qt's print dialog and preview.
 #pragma once
 
 #include <QByteArray>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// TApplication::Run for Qt: checks for a display, starts the application, builds the frame
+// window and watches for the ways the program can end without the user closing it.
 #include "platform/frame.h"
 #include "platform/qt/frame/frame_window.h"
 #include "platform/qt/session/ending.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Turns the frame description's menus, accelerators and buttons into Qt actions, and asks
+// the client's command enablers for each command's state before its menu opens.
 #include "platform/qt/frame/frame_bars.h"
 
 #include "platform/qt/canvas/utf8.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The frame window's menu bar and button bar, built from the program's frame description.
 #pragma once
 
 #include "platform/frame.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What those keys do: the save dialog with its export types and PNG scales and the name
+// it offers, print and preview, and a message box when one of them fails.
 #include "platform/qt/frame/frame_shortcuts.h"
 
 #include "platform/qt/chances/chances_window.h"

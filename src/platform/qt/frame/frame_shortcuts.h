@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The keys the frame adds beside its menus: print, print preview, export of the current
+// view to a file, and the chances window.
 #pragma once
 
 #include "platform/frame.h"

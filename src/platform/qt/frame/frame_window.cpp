@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Builds the frame window, sizes it to the views, scrolls the canvas on a small screen,
+// asks the client before a close, and maximises the window (or fills the screen where no
+// window manager will).
 #include "platform/qt/frame/frame_window.h"
 
 #include "platform/qt/canvas/canvas_widget.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main window on screen: the Qt window that carries the frame's bars and the canvas.
 #pragma once
 
 #include "platform/frame.h"

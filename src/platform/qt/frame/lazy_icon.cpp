@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The icon engine behind LazyIcon: it knows the icon's sizes from the built-in pictures,
+// and decodes them only when Qt first asks for pixels.
 #include "platform/qt/frame/lazy_icon.h"
 
 #include "platform/qt/canvas/pictures.h"

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The Qt dialog built from a dialog template: labels, fields and buttons placed in dialog
+// units, texts and limits from the dialog's controls, names for a screen reader, static
+// texts widened where the font needs more room, and OK only when the dialog allows it.
 #include "platform/qt/frame/template_dialog.h"
 
 #include "platform/dialog.h"

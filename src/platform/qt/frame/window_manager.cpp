@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Asks the X server, through xcb, whether a window manager announces itself on the root
+// window.
 #include "platform/qt/frame/window_manager.h"
 
 #include <QGuiApplication>

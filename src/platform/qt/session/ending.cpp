@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The signal and fault handlers, the pipe that hands a signal to the main loop, the exit()
+// hook for a lost display, and the answer to the session manager's request to save.
 #include "platform/qt/session/ending.h"
 
 #include "platform/qt/frame/qt_host.h"

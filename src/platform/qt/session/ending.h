@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Signals, faults, a lost display and the end of the desktop session: how the program
+// keeps the user's unsaved results when it ends without being closed.
 #pragma once
 
 #include <QMetaObject>

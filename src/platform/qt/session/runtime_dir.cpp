@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Makes the private runtime directory in the temporary folder, named after the process,
+// and removes those that processes which ended without cleaning up left behind.
 #include "platform/qt/session/runtime_dir.h"
 
 #include <QCoreApplication>

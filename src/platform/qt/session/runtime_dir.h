@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The runtime directory Qt needs, supplied for as long as a Qt application runs.
 #pragma once
 
 #include <QTemporaryDir>
