@@ -58,17 +58,30 @@ class ExportHost final : public WindowHost {
     PaintTarget& target_;
 };
 
+// Lends a window a host for one paint, and gives its own back however the paint ends.
+class LentHost {
+  public:
+    LentHost(TWindow& window, WindowHost& host) : window_(window), own_(window.Host()) {
+        window_.SetHost(&host);
+    }
+    ~LentHost() { window_.SetHost(own_); }
+    LentHost(const LentHost&) = delete;
+    LentHost& operator=(const LentHost&) = delete;
+
+  private:
+    TWindow& window_;
+    WindowHost* own_;
+};
+
 // Draws a copy of the window where it can make one, so that the window itself is neither
 // borrowed nor changed; a window that cannot be copied lends itself for the paint.
 void DrawOn(TWindow& window, PaintTarget& target) {
     const std::unique_ptr<TWindow> copy = window.CopyForPainting();
     TWindow& painted = copy ? *copy : window;
-    WindowHost* const own = painted.Host();
     ExportHost host(target);
-    painted.SetHost(&host);
+    const LentHost lent(painted, host);
     const QSize area = ViewArea();
     painted.Paint(true, TRect{0, 0, area.width(), area.height()});
-    painted.SetHost(own);
 }
 
 QString Title(const QString& path) {

@@ -29,10 +29,12 @@ std::optional<ExportFormat> ExportFormatOf(const QString& path);
 // The area the views are laid out in: a picture of a view shows exactly this.
 QSize ViewArea();
 
-// The window's current view, drawn by the window's own Paint through the same surfaces
-// as on screen. Boxes, beeps and repaint requests from inside the paint (the tie-breaker
-// reports) are answered unseen, so export and print never stop to ask; the window's own
-// host is back in place afterwards.
+// The window's current view, drawn through the same surfaces as on screen by a copy the
+// window makes for painting (TWindow::CopyForPainting), so the window itself is neither
+// borrowed nor changed. A window that cannot be copied paints itself, on a host lent for
+// the paint: boxes, beeps and repaint requests from inside it are answered unseen, so
+// export and print never stop to ask, and the window's own host is given back however
+// the paint ends.
 //
 // RenderView gives the canvas pixels, exactly what the window's canvas holds, or at a
 // scale above 1 that many pixels for each (the picture a screen of that scale shows).
