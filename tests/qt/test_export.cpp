@@ -6,6 +6,7 @@
 #include "app/draw_app.h"
 #include "app/window/draw_window.h"
 #include "engine/standings.h"
+#include "host_test.h"
 #include "platform/qt/chances/chances_window.h"
 #include "platform/qt/export/view_export.h"
 #include "platform/qt/frame/frame_window.h"
@@ -214,7 +215,7 @@ TEST_F(ExportTest, ExportNeverStopsForTheTieBreakerReports) {
                                                                 : "t.pdf"),
                              format),
                   QString());
-        QTest::qWait(60);
+        ASSERT_TRUE(RunPostedEvents());
         shown += static_cast<int>(modalsSeen_.size());
     }
     EXPECT_EQ(shown, 0) << modalsSeen_.join(QLatin1Char(',')).toStdString();
