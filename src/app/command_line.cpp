@@ -3,10 +3,12 @@
 
 #include "app/chances_command.h"
 #include "app/text_summary.h"
-#include "app/window/draw_window.h"
+#include "data/results_io.h"
 #include "dialogs/number_text.h"
 #include "platform/command_options.h"
 #include "platform/export.h"
+#include "platform/files.h"
+#include "views/draw.h"
 #include "views/pictures.h"
 
 #include <algorithm>
@@ -240,17 +242,17 @@ Problem ArgumentsProblem(const CommandOptions& options) {
     return std::nullopt;
 }
 
-Problem SetTimeZone(const std::string& text, TDrawWindow& window) {
+Problem SetTimeZone(const std::string& text, Tournament& tournament) {
     const std::optional<int> offset = OffsetNamed(text);
     if (!offset)
         return "cannot read the time zone '" + text +
                "': give +HHMM, -HHMM or +H:MM, at most 14 hours, such as -0700 or +5:30";
-    window.TimeZone = *offset;
+    tournament.TimeZone = *offset;
     return std::nullopt;
 }
 
 // The view --export names: standings, schedule, map or team:NAME.
-Problem SetExportedView(const std::string& name, TDrawWindow& window) {
+Problem SetExportedView(const std::string& name, Tournament& tournament) {
     constexpr std::string_view kTeamPrefix = "team:";
     if (name.starts_with(kTeamPrefix)) {
         const std::string team = name.substr(kTeamPrefix.size());
@@ -259,10 +261,10 @@ Problem SetExportedView(const std::string& name, TDrawWindow& window) {
             return "unknown team '" + team +
                    "': give its name as shown, such as Czech Rep. or Czech Republic, or its "
                    "number 0-15";
-        window.SchermType = kTeamView;
-        window.TeamToShow = *number;
+        tournament.SchermType = kTeamView;
+        tournament.TeamToShow = *number;
     } else if (const std::optional<int> view = ViewNamed(name)) {
-        window.SchermType = *view;
+        tournament.SchermType = *view;
     } else {
         return "unknown view '" + name + "': give standings, schedule, map or team:NAME";
     }
@@ -287,9 +289,9 @@ Problem ScaleProblem(const std::string& scale, const std::string& file) {
 }
 
 // The view --export shows, checked with the file's type and the --scale for it.
-Problem SetUpExport(const CommandOptions& options, TDrawWindow& window) {
+Problem SetUpExport(const CommandOptions& options, Tournament& tournament) {
     const std::string& file = options.arguments.front();
-    if (Problem problem = SetExportedView(*options.exportView, window))
+    if (Problem problem = SetExportedView(*options.exportView, tournament))
         return problem;
     if (Problem problem = PictureTypeProblem(file))
         return problem;
@@ -298,24 +300,23 @@ Problem SetUpExport(const CommandOptions& options, TDrawWindow& window) {
     return std::nullopt;
 }
 
-// The window set up as the options ask: time zone, and the view to export.
-Problem SetUpWindow(const CommandOptions& options, TDrawWindow& window) {
-    window.FirstTime = 0;
+// The tournament set up as the options ask: time zone, and the view to export.
+Problem SetUpTournament(const CommandOptions& options, Tournament& tournament) {
     if (options.timeZone)
-        if (Problem problem = SetTimeZone(*options.timeZone, window))
+        if (Problem problem = SetTimeZone(*options.timeZone, tournament))
             return problem;
     if (options.exportView)
-        return SetUpExport(options, window);
+        return SetUpExport(options, tournament);
     return std::nullopt;
 }
 
 // The results as the window would load them at start-up. A results file named on the
 // command line must be there; korvel.dat may be missing, as on a first start.
-Problem LoadResults(TDrawWindow& window, const std::string& path, bool named) {
+Problem LoadResults(Tournament& tournament, const std::string& path, bool named) {
     const FileRead file = ReadRegularFile(path.c_str(), kResultsFileSize);
     switch (file.outcome) {
     case FileRead::Read:
-        DecodeResults(file.bytes, window.Wedstrijd);
+        DecodeResults(file.bytes, tournament.Wedstrijd);
         return std::nullopt;
     case FileRead::Missing:
         if (!named)
@@ -328,22 +329,24 @@ Problem LoadResults(TDrawWindow& window, const std::string& path, bool named) {
 }
 
 // Writes the picture --export asks for; returns the exit status.
-int ExportView(const CommandOptions& options, TDrawWindow& window) {
+int ExportView(const CommandOptions& options, const Tournament& tournament) {
     LoadPictures();
     const std::string& file = options.arguments.front();
     const int pixels = options.scale ? *WholeNumber(*options.scale) : 1;
-    if (const std::string reason = ExportViewFile(window, file, pixels); !reason.empty())
+    TournamentPicture picture(tournament);
+    if (const std::string reason = ExportViewFile(picture, file, pixels); !reason.empty())
         return Failure("cannot write " + file + ": " + reason);
     return 0;
 }
 
 // Writes what the options ask for, from the results loaded; returns the exit status.
-int Write(const CommandOptions& options, const ChancesOptions& chances, TDrawWindow& window) {
+int Write(const CommandOptions& options, const ChancesOptions& chances,
+          const Tournament& tournament) {
     if (options.chances)
-        return PrintChances(window.Wedstrijd, chances);
+        return PrintChances(tournament.Wedstrijd, chances);
     if (!options.exportView)
-        return Print(TournamentText(window));
-    return ExportView(options, window);
+        return Print(TournamentText(tournament));
+    return ExportView(options, tournament);
 }
 
 } // namespace
@@ -366,11 +369,11 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
         return Usage(*problem);
     if (const Problem problem = ArgumentsProblem(options))
         return Usage(*problem);
-    TDrawWindow window(nullptr);
-    if (const Problem problem = SetUpWindow(options, window))
+    Tournament tournament;
+    if (const Problem problem = SetUpTournament(options, tournament))
         return Usage(*problem);
     const std::string resultsFile = options.results.value_or(kResultsFile);
-    if (const Problem problem = LoadResults(window, resultsFile, options.results.has_value()))
+    if (const Problem problem = LoadResults(tournament, resultsFile, options.results.has_value()))
         return Failure(*problem);
-    return Write(options, chances, window);
+    return Write(options, chances, tournament);
 }

@@ -3,8 +3,8 @@
 // knock-out rounds and the champion in fixed-width columns.
 #include "app/text_summary.h"
 
-#include "app/window/draw_window.h"
 #include "engine/knockout.h"
+#include "engine/standings.h"
 #include "views/goal_text.h"
 
 #include <cstdio>
@@ -60,13 +60,13 @@ std::string Row(const char* format, auto... values) {
 }
 
 // The name in a knock-out slot, or which match's winner will fill it.
-std::string SlotName(const TDrawWindow& window, int match, bool first) {
-    const Game& g = window.Wedstrijd[match];
+std::string SlotName(const Tournament& tournament, int match, bool first) {
+    const Game& g = tournament.Wedstrijd[match];
     for (const Feeder& f : kFeeders) {
         if (f.match != match)
             continue;
         const int feeder = first ? f.first : f.second;
-        if (window.Wedstrijd[feeder].gespeeld != 1)
+        if (tournament.Wedstrijd[feeder].gespeeld != 1)
             return "winner of " + RoundName(feeder);
     }
     return TeamName(first ? g.ploeg1 : g.ploeg2);
@@ -74,7 +74,7 @@ std::string SlotName(const TDrawWindow& window, int match, bool first) {
 
 // The matches between teams level on points that the tie-breaker weighs, as it
 // reports them: each one won, between two teams of the group with equal points.
-std::string HeadToHead(const TDrawWindow& window, const TPoel& group) {
+std::string HeadToHead(const Tournament& tournament, const TPoel& group) {
     std::string text;
     auto rank = [&group](int team) {
         for (int r = 0; r < 4; ++r)
@@ -83,9 +83,9 @@ std::string HeadToHead(const TDrawWindow& window, const TPoel& group) {
         return 4;
     };
     for (int m = 0; m < kGroupMatches; ++m) {
-        const Game& g = window.Wedstrijd[m];
+        const Game& g = tournament.Wedstrijd[m];
         if (g.gespeeld != 1 || g.score1 == g.score2 || rank(g.ploeg1) == 4 ||
-            window.Ploeg[g.ploeg1].punten != window.Ploeg[g.ploeg2].punten)
+            tournament.Ploeg[g.ploeg1].punten != tournament.Ploeg[g.ploeg2].punten)
             continue;
         const bool home = g.score1 > g.score2;
         const int winner = home ? g.ploeg1 : g.ploeg2;
@@ -104,27 +104,28 @@ std::string HeadToHead(const TDrawWindow& window, const TPoel& group) {
 
 } // namespace
 
-std::string TournamentText(TDrawWindow& window) {
-    window.BerekenStand();
+std::string TournamentText(Tournament tournament) {
+    ComputeStandings(tournament, nullptr);
     std::string text;
-    const TPoel* groups[4] = {&window.PoelA, &window.PoelB, &window.PoelC, &window.PoelD};
+    const TPoel* groups[4] = {&tournament.PoelA, &tournament.PoelB, &tournament.PoelC,
+                              &tournament.PoelD};
     for (int group = 0; group < 4; ++group) {
         text += Padded(kGroupHeadings[group], 16) + "  P  W  D  L  Pts  Goals\n";
         for (const int t : *groups[group]) {
-            const Team& team = window.Ploeg[t];
+            const Team& team = tournament.Ploeg[t];
             text += Padded(TeamName(t), 16) +
                     Row("%3d%3d%3d%3d%5d  ", team.gespeeld, team.gewonnen, team.gelijk,
                         team.verloren, team.punten) +
                     GoalText(team) + "\n";
         }
-        text += HeadToHead(window, *groups[group]) + "\n";
+        text += HeadToHead(tournament, *groups[group]) + "\n";
     }
     for (const Round& round : kRounds) {
         text += std::string(round.heading) + "\n";
         for (int i = round.first; i <= round.last; ++i) {
-            const Game& g = window.Wedstrijd[i];
-            const std::string first = SlotName(window, i, true);
-            const std::string second = SlotName(window, i, false);
+            const Game& g = tournament.Wedstrijd[i];
+            const std::string first = SlotName(tournament, i, true);
+            const std::string second = SlotName(tournament, i, false);
             text += "  " + Padded(first, 15) + " - " + Padded(second, 16);
             if (g.gespeeld == 1)
                 text += Row("%d-%d", g.score1, g.score2);
@@ -132,7 +133,7 @@ std::string TournamentText(TDrawWindow& window) {
         }
         text += "\n";
     }
-    const Game& final = window.Wedstrijd[kFinal];
+    const Game& final = tournament.Wedstrijd[kFinal];
     if (final.gespeeld == 1)
         text += "European Champion 1996: " + TeamName(KnockOutWinner(final)) + "\n";
     else

@@ -2,11 +2,11 @@
 // The tournament as plain text (korvel --text), for a terminal or a script.
 #pragma once
 
-#include <string>
+#include "data/tournament.h"
 
-class TDrawWindow;
+#include <string>
 
 // The tournament as plain text: the four group tables in their order, the knock-out
 // matches with their teams and scores, and the champion once the final has a result.
-// Computes the standings first, as a view does.
-std::string TournamentText(TDrawWindow& window);
+// Computes the standings on its own copy, without a tie-breaker report.
+std::string TournamentText(Tournament tournament);

@@ -8,6 +8,7 @@
 #include "data/tournament.h"
 #include "platform/window.h"
 
+#include <memory>
 #include <string>
 
 // The emblem, which the standings and the schedule both show: between the group tables
@@ -40,6 +41,9 @@ class TournamentPicture : public TWindow {
   public:
     explicit TournamentPicture(const Tournament& t);
     void Paint(bool erase, const TRect& rect) override;
+    std::unique_ptr<TWindow> CopyForPainting() const override {
+        return std::make_unique<TournamentPicture>(tournament_);
+    }
     std::string ViewName() const override { return ViewFileName(tournament_); }
 
   private:
