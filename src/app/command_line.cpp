@@ -5,6 +5,7 @@
 #include "app/text_summary.h"
 #include "data/draw_window.h"
 #include "dialogs/number_text.h"
+#include "korvel_version.h"
 #include "platform/export.h"
 #include "views/pictures.h"
 

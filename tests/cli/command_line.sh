@@ -8,6 +8,7 @@
 # shellcheck disable=SC2015
 set -uo pipefail
 korvel=$(realpath "$1")
+version=$2
 for tool in identify pdftotext; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -87,7 +88,7 @@ done
 run --help
 [ "$status" = 0 ] && grep -qF -- "--export VIEW FILE" out.txt || fail "--help: $status"
 run --version
-[ "$status" = 0 ] && grep -qx "korvel 1.0" out.txt || fail "--version: $status $(cat out.txt)"
+[ "$status" = 0 ] && grep -qxF "korvel $version" out.txt || fail "--version: $status $(cat out.txt)"
 
 # arguments | file | what it must carry
 exports=(
