@@ -9,6 +9,7 @@
 set -uo pipefail
 korvel=$(realpath "$1")
 version=$2
+other_version=$(realpath "$3")
 for tool in identify pdftotext; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -208,8 +209,9 @@ done
 rm pipe.svg null.pdf
 
 # The program without its module: SVG is refused with the reason and leaves no file, and
-# PNG and PDF, which need no module, are still written.
-mkdir alone && cp "$korvel" alone/korvel
+# PNG and PDF, which need no module, are still written. Outside its build tree the
+# program is as if installed and does not take the module beside it.
+mkdir alone && cp "$korvel" "$(dirname "$korvel")/korvel-print.so" alone/
 (cd alone && ./korvel --export map m.svg >/dev/null 2>../err.txt)
 status=$?
 [ "$status" = 1 ] && grep -qF "korvel-print.so was not found" err.txt && [ ! -e alone/m.svg ] ||
@@ -217,6 +219,13 @@ status=$?
 (cd alone && ./korvel --export map m.png && ./korvel --export map m.pdf) 2>err.txt &&
     [ -s alone/m.png ] && [ -s alone/m.pdf ] || fail "PNG and PDF without the module: $(cat err.txt)"
 rm -r alone
+# A module of another version is refused, by its version, before anything in it is called.
+cp "$korvel" "$other_version/korvel"
+"$other_version/korvel" --export map m.svg >out.txt 2>err.txt
+status=$?
+rm "$other_version/korvel"
+[ "$status" = 1 ] && grep -qF "is version" err.txt && [ ! -e m.svg ] ||
+    fail "SVG with a module of another version: $status $(cat err.txt)"
 
 cmp -s korvel.dat korvel.dat.before || fail "korvel.dat changed"
 for left in * .[!.]*; do
