@@ -178,13 +178,6 @@ std::optional<int> TeamNamed(const QString& name) {
     return std::nullopt;
 }
 
-bool KnownPictureType(const QString& file) {
-    for (const char* suffix : {".png", ".svg", ".pdf"})
-        if (file.endsWith(QLatin1String(suffix), Qt::CaseInsensitive))
-            return true;
-    return false;
-}
-
 // The results as the window would load them at start-up. A results file named on the
 // command line must be there; korvel.dat may be missing, as on a first start.
 std::optional<std::string> LoadResults(TDrawWindow& window, const std::string& path, bool named) {
@@ -285,13 +278,13 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
             return Usage("unknown view '" + Local(name) +
                          "': give standings, schedule, map or team:NAME");
         }
-        if (!KnownPictureType(files.first()))
+        if (!PictureTypeOf(files.first().toStdString()))
             return Usage("cannot tell the picture type of '" + Local(files.first()) +
                          "': give a file ending in .png, .svg or .pdf");
     }
     int pixels = 1;
     if (parser.isSet(scale)) {
-        if (!exporting || !files.first().endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        if (!exporting || PictureTypeOf(files.first().toStdString()) != PictureType::Png)
             return Usage("--scale goes with --export to a .png file");
         bool isNumber = false;
         pixels = parser.value(scale).toInt(&isNumber);

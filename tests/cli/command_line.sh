@@ -52,6 +52,8 @@ usage_errors=(
     "--export team:16 x.png|unknown team '16'"
     "--export standings x.jpg|cannot tell the picture type of 'x.jpg'"
     "--export standings x|cannot tell the picture type of 'x'"
+    "--export standings x.png.jpg|cannot tell the picture type of 'x.png.jpg'"
+    "--export standings png|cannot tell the picture type of 'png'"
     "--text --export map x.png|--export, --text and --chances do not go together"
     "--chances --text|--export, --text and --chances do not go together"
     "--time-zone 100|--results and --time-zone go with --export, --text or --chances"
@@ -66,6 +68,7 @@ usage_errors=(
     "--scale 2|--scale goes with --export to a .png file"
     "--text --scale 2|--scale goes with --export to a .png file"
     "--export standings --scale 2 x.svg|--scale goes with --export to a .png file"
+    "--export standings --scale 2 x.png.pdf|--scale goes with --export to a .png file"
     "--export standings --scale 5 x.png|--scale takes a whole number from 1 to 4, not '5'"
     "--export standings --scale 0 x.png|--scale takes a whole number from 1 to 4, not '0'"
     "--export standings --scale 1.5 x.png|--scale takes a whole number from 1 to 4, not '1.5'"
@@ -95,6 +98,8 @@ run --version
 exports=(
     "--export standings s.png|s.png|720x480"
     "--export standings --scale 2 z.png|z.png|1440x960"
+    "--export standings --scale 2 Z.PNG|Z.PNG|1440x960"
+    "--export map M.Svg|M.Svg|</svg>"
     "--scale 4 --export map c.png|c.png|2880x1920"
     "--export standings t.pdf|t.pdf|semifinales"
     "--export team:England t.svg|t.svg|>England</text>"
@@ -113,7 +118,7 @@ for row in "${exports[@]}"; do
     run $arguments
     [ "$status" = 0 ] || fail "korvel $arguments: status $status: $(cat err.txt)"
     case "$file" in
-    *.png) shown=$(identify -format '%wx%h' "$file" 2>&1) ;;
+    *.png | *.PNG) shown=$(identify -format '%wx%h' "$file" 2>&1) ;;
     *.pdf) shown=$(pdftotext "$file" - 2>&1) ;;
     *) shown=$(cat "$file") ;;
     esac
@@ -231,7 +236,7 @@ cmp -s korvel.dat korvel.dat.before || fail "korvel.dat changed"
 for left in * .[!.]*; do
     case "$left" in
     korvel.dat | korvel.dat.before | out.txt | err.txt | taken.png | [stczm].png | [stczm].svg | \
-        [stczm].pdf | '.[!.]*') ;;
+        [stczm].pdf | Z.PNG | M.Svg | '.[!.]*') ;;
     *) fail "file left behind: $left" ;;
     esac
 done
