@@ -67,7 +67,8 @@ wait_for() {
 # client leaves, and a client connecting during the reset (Korvel right after xdpyinfo
 # or the accessibility bus launcher let go) is turned away.
 start_private_x_server() {
-    local size=$1 log=${2:-/dev/null} reported display=""
+    local size=${1:?start_private_x_server needs the screen size, WIDTHxHEIGHT}
+    local log=${2:-/dev/null} reported display=""
     reported=$(mktemp "${TMPDIR:-/tmp}/korvel-display.XXXXXX") || return 1
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$reported" >"$log" 2>&1 &
     xvfb_pid=$!
