@@ -58,16 +58,29 @@ wait_for() {
     done
 }
 
-# A private X server on a free display number, for Qt's xcb platform: sets DISPLAY and
-# xvfb_pid (the caller ends it with stop_private_x_server); fails when the server does
-# not report its display or does not answer on it. Without -noreset the server resets
-# each time its last client leaves, and a client connecting during the reset (Korvel
-# right after xdpyinfo or the accessibility bus launcher let go) is turned away.
+# A private X server on a free display number with one screen of the size given
+# (WIDTHxHEIGHT), for Qt's xcb platform: sets DISPLAY and xvfb_pid (the caller ends it
+# with stop_private_x_server); fails when the server does not report its display within
+# 20 s or does not answer on it. Its messages go to the file named second, or nowhere.
+# It runs as a job of its own, so that under set -m a Ctrl+C at the terminal reaches the
+# script and not the server. Without -noreset the server resets each time its last
+# client leaves, and a client connecting during the reset (Korvel right after xdpyinfo
+# or the accessibility bus launcher let go) is turned away.
 start_private_x_server() {
-    local display
-    exec 3< <(Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp -noreset 4>&1 2>/dev/null)
+    local size=${1:?start_private_x_server needs the screen size, WIDTHxHEIGHT}
+    local log=${2:-/dev/null} reported display=""
+    reported=$(mktemp "${TMPDIR:-/tmp}/korvel-display.XXXXXX") || return 1
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$reported" >"$log" 2>&1 &
     xvfb_pid=$!
-    read -r -t 20 display <&3 || return 1
+    local deadline=$((SECONDS + 20))
+    until [ -s "$reported" ] && read -r display <"$reported" && [ -n "$display" ]; do
+        if [ $SECONDS -gt $deadline ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+            rm -f "$reported"
+            return 1
+        fi
+        sleep 0.05
+    done
+    rm -f "$reported"
     export DISPLAY=":$display"
     export QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY

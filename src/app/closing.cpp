@@ -57,6 +57,6 @@ void TDrawWindow::CmHelp() { WinHelp("korvel.hlp", HELP_CONTENTS, 0); }
 void TDrawWindow::CmAbout() {
     char tb[40];
     CopyToField(tb, kVersionText);
-    AboutDlg dialog(tb, this, kAboutDialog, nullptr);
+    AboutDlg dialog(tb, this, kAboutDialog);
     dialog.Execute();
 }

@@ -5,6 +5,7 @@
 #include "app/text_summary.h"
 #include "data/results_io.h"
 #include "dialogs/number_text.h"
+#include "korvel_version.h"
 #include "platform/command_options.h"
 #include "platform/export.h"
 #include "platform/files.h"
@@ -102,10 +103,6 @@ char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + '
 bool SameLetters(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                               [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
-bool EndsWithLetters(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && SameLetters(text.substr(text.size() - end.size()), end);
 }
 
 // The spaces a number may have around it.
@@ -207,13 +204,6 @@ std::optional<int> TeamNamed(std::string_view name) {
     return std::nullopt;
 }
 
-bool KnownPictureType(std::string_view file) {
-    for (const char* suffix : {".png", ".svg", ".pdf"})
-        if (EndsWithLetters(file, suffix))
-            return true;
-    return false;
-}
-
 // Options that do not go together.
 Problem OptionsTogetherProblem(const CommandOptions& options, const ChancesOptions& chances) {
     const bool exporting = options.exportView.has_value();
@@ -272,7 +262,7 @@ Problem SetExportedView(const std::string& name, Tournament& tournament) {
 }
 
 Problem PictureTypeProblem(const std::string& file) {
-    if (KnownPictureType(file))
+    if (PictureTypeOf(file))
         return std::nullopt;
     return "cannot tell the picture type of '" + file +
            "': give a file ending in .png, .svg or .pdf";
@@ -280,7 +270,7 @@ Problem PictureTypeProblem(const std::string& file) {
 
 // The PNG pixels for each of the window's that --scale asks for.
 Problem ScaleProblem(const std::string& scale, const std::string& file) {
-    if (!EndsWithLetters(file, ".png"))
+    if (PictureTypeOf(file) != PictureType::Png)
         return "--scale goes with --export to a .png file";
     const std::optional<int> pixels = WholeNumber(scale);
     if (!pixels || *pixels < kMinScale || *pixels > kMaxScale)

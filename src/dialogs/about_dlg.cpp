@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/about_dlg.h"
 
-AboutDlg::AboutDlg(const char* tb, TWindow* parent, int resId, TModule*)
+AboutDlg::AboutDlg(const char* tb, TWindow* parent, int resId)
     : TDialog(parent, *FindTemplate(resId)) {
     CopyToField(buffer, tb ? tb : "");
 }

@@ -2,17 +2,14 @@
 #pragma once
 
 #include "dialogs/templates.h"
+#include "korvel_version.h"
 #include "platform/dialog.h"
 
 #include <array>
 
-class TModule;
-
 // The system Korvel was built for, and so runs on, as the about box names it.
 #if defined(__linux__)
 #define KORVEL_SYSTEM "Linux"
-#elif defined(_WIN32)
-#define KORVEL_SYSTEM "Windows"
 #elif defined(__APPLE__)
 #define KORVEL_SYSTEM "macOS"
 #elif defined(__FreeBSD__)
@@ -22,12 +19,12 @@ class TModule;
 #endif
 
 // Begins with a blank, which the box shows after "Version:".
-inline constexpr const char* kVersionText = " 1.0 (" KORVEL_SYSTEM ")";
+inline constexpr const char* kVersionText = " " KORVEL_VERSION " (" KORVEL_SYSTEM ")";
 
 // The about box, template 400.
 class AboutDlg : public TDialog {
   public:
-    AboutDlg(const char* tb, TWindow* parent, int resId, TModule* module);
+    AboutDlg(const char* tb, TWindow* parent, int resId);
     ~AboutDlg() override;
     void SetupWindow() override;
 

@@ -17,7 +17,7 @@ template <std::size_t N> void CopyField(std::array<char, N>& to, const char (&fr
 
 } // namespace
 
-ResultDlg::ResultDlg(ResultDlgTB* tb, TWindow* parent, int resId, TModule*)
+ResultDlg::ResultDlg(ResultDlgTB* tb, TWindow* parent, int resId)
     : TDialog(parent, *FindTemplate(resId)) {
     tSCORE1 = BindEdit(306, 4);
     tSCORE2 = BindEdit(307, 4);

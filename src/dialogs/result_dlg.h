@@ -5,8 +5,6 @@
 
 #include <array>
 
-class TModule;
-
 // What result entry and its dialog exchange. The two score fields come first:
 // they are the ones the edit fields transfer, in binding order.
 struct ResultDlgTB {
@@ -23,7 +21,7 @@ struct ResultDlgTB {
 // The result dialog, template 300.
 class ResultDlg : public TDialog {
   public:
-    ResultDlg(ResultDlgTB* tb, TWindow* parent, int resId, TModule* module);
+    ResultDlg(ResultDlgTB* tb, TWindow* parent, int resId);
     void SetupWindow() override;
     // A score is kept in one byte of the results file, so only 0..255 comes back
     // from a save unchanged; anything else is refused with a message.

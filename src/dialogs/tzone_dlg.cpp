@@ -3,7 +3,7 @@
 
 #include "dialogs/templates.h"
 
-TZoneDlg::TZoneDlg(std::span<char> tb, TWindow* parent, int resId, TModule*)
+TZoneDlg::TZoneDlg(std::span<char> tb, TWindow* parent, int resId)
     : TDialog(parent, *FindTemplate(resId)) {
     tZONE = BindEdit(101, 6);
     CopyToField(buffer, FieldText(tb));

@@ -6,12 +6,10 @@
 #include <array>
 #include <span>
 
-class TModule;
-
 // The free time-zone dialog, template 521: one edit field of at most 5 characters.
 class TZoneDlg : public TDialog {
   public:
-    TZoneDlg(std::span<char> tb, TWindow* parent, int resId, TModule* module);
+    TZoneDlg(std::span<char> tb, TWindow* parent, int resId);
     ~TZoneDlg() override;
     void SetupWindow() override;
     // The field has no label of its own; its examples are read with their codes.

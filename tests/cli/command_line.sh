@@ -8,6 +8,8 @@
 # shellcheck disable=SC2015
 set -uo pipefail
 korvel=$(realpath "$1")
+version=$2
+other_version=$(realpath "$3")
 for tool in identify pdftotext; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -52,6 +54,8 @@ usage_errors=(
     "--export team:2147483648 x.png|unknown team '2147483648'"
     "--export standings x.jpg|cannot tell the picture type of 'x.jpg'"
     "--export standings x|cannot tell the picture type of 'x'"
+    "--export standings x.png.jpg|cannot tell the picture type of 'x.png.jpg'"
+    "--export standings png|cannot tell the picture type of 'png'"
     "--text --export map x.png|--export, --text and --chances do not go together"
     "--chances --text|--export, --text and --chances do not go together"
     "--time-zone 100|--results and --time-zone go with --export, --text or --chances"
@@ -66,6 +70,7 @@ usage_errors=(
     "--scale 2|--scale goes with --export to a .png file"
     "--text --scale 2|--scale goes with --export to a .png file"
     "--export standings --scale 2 x.svg|--scale goes with --export to a .png file"
+    "--export standings --scale 2 x.png.pdf|--scale goes with --export to a .png file"
     "--export standings --scale 5 x.png|--scale takes a whole number from 1 to 4, not '5'"
     "--export standings --scale 0 x.png|--scale takes a whole number from 1 to 4, not '0'"
     "--export standings --scale 1.5 x.png|--scale takes a whole number from 1 to 4, not '1.5'"
@@ -90,12 +95,14 @@ done
 run --help
 [ "$status" = 0 ] && grep -qF -- "--export VIEW FILE" out.txt || fail "--help: $status"
 run --version
-[ "$status" = 0 ] && grep -qx "korvel 1.0" out.txt || fail "--version: $status $(cat out.txt)"
+[ "$status" = 0 ] && grep -qxF "korvel $version" out.txt || fail "--version: $status $(cat out.txt)"
 
 # arguments | file | what it must carry
 exports=(
     "--export standings s.png|s.png|720x480"
     "--export standings --scale 2 z.png|z.png|1440x960"
+    "--export standings --scale 2 Z.PNG|Z.PNG|1440x960"
+    "--export map M.Svg|M.Svg|</svg>"
     "--scale 4 --export map c.png|c.png|2880x1920"
     "--export standings t.pdf|t.pdf|semifinales"
     "--export team:England t.svg|t.svg|>England</text>"
@@ -116,7 +123,7 @@ for row in "${exports[@]}"; do
     run $arguments
     [ "$status" = 0 ] || fail "korvel $arguments: status $status: $(cat err.txt)"
     case "$file" in
-    *.png) shown=$(identify -format '%wx%h' "$file" 2>&1) ;;
+    *.png | *.PNG) shown=$(identify -format '%wx%h' "$file" 2>&1) ;;
     *.pdf) shown=$(pdftotext "$file" - 2>&1) ;;
     *) shown=$(cat "$file") ;;
     esac
@@ -212,8 +219,9 @@ done
 rm pipe.svg null.pdf
 
 # The program without its module: SVG is refused with the reason and leaves no file, and
-# PNG and PDF, which need no module, are still written.
-mkdir alone && cp "$korvel" alone/korvel
+# PNG and PDF, which need no module, are still written. Outside its build tree the
+# program is as if installed and does not take the module beside it.
+mkdir alone && cp "$korvel" "$(dirname "$korvel")/korvel-print.so" alone/
 (cd alone && ./korvel --export map m.svg >/dev/null 2>../err.txt)
 status=$?
 [ "$status" = 1 ] && grep -qF "korvel-print.so was not found" err.txt && [ ! -e alone/m.svg ] ||
@@ -221,12 +229,19 @@ status=$?
 (cd alone && ./korvel --export map m.png && ./korvel --export map m.pdf) 2>err.txt &&
     [ -s alone/m.png ] && [ -s alone/m.pdf ] || fail "PNG and PDF without the module: $(cat err.txt)"
 rm -r alone
+# A module of another version is refused, by its version, before anything in it is called.
+cp "$korvel" "$other_version/korvel"
+"$other_version/korvel" --export map m.svg >out.txt 2>err.txt
+status=$?
+rm "$other_version/korvel"
+[ "$status" = 1 ] && grep -qF "is version" err.txt && [ ! -e m.svg ] ||
+    fail "SVG with a module of another version: $status $(cat err.txt)"
 
 cmp -s korvel.dat korvel.dat.before || fail "korvel.dat changed"
 for left in * .[!.]*; do
     case "$left" in
     korvel.dat | korvel.dat.before | out.txt | err.txt | taken.png | [stczm].png | [stczm].svg | \
-        [stczm].pdf | '.[!.]*') ;;
+        [stczm].pdf | Z.PNG | M.Svg | '.[!.]*') ;;
     *) fail "file left behind: $left" ;;
     esac
 done

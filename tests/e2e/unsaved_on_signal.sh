@@ -73,7 +73,7 @@ wait_for_end
 [ "$(hex korvel.dat.unsaved | cut -c1-6)" = 040001 ] ||
     fail "korvel.dat.unsaved after the X server died: $(hex korvel.dat.unsaved 2>&1)"
 xvfb_pid=""
-start_private_x_server || fail "the second Xvfb did not start"
+start_private_x_server 1280x800 || fail "the second Xvfb did not start"
 start_korvel
 answer_box "Unsaved results"
 frame_focused

@@ -36,7 +36,7 @@ fail() {
     exit 1
 }
 
-start_private_x_server || fail "Xvfb did not start"
+start_private_x_server 1280x800 || fail "Xvfb did not start"
 
 # The visible windows named exactly $2, waiting up to $1 seconds for the first.
 windows_named() { timeout "$1" xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null; }

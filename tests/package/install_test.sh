@@ -243,15 +243,13 @@ fi
 command=$(entry Exec | sed -E 's/ ?%[fFuUdDnNickvm]//g')
 [ -n "$command" ] || fail "the desktop entry has no Exec"
 
-exec 3< <(Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp -noreset 4>&1 2>/dev/null)
-xvfb_pid=$!
-read -r -t 20 display <&3 || fail "Xvfb did not start"
+# The X server runs on this machine; the root sees its socket through /tmp/.X11-unix.
+start_private_x_server 1280x800 || fail "Xvfb did not start"
 # Korvel runs without XDG_RUNTIME_DIR here, as it would from a bare session.
 "${as_user[@]}" /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$home" LANG=C.UTF-8 \
-    DISPLAY=":$display" /bin/sh -c "cd $home/euro96 && exec $command" \
+    DISPLAY="$DISPLAY" /bin/sh -c "cd $home/euro96 && exec $command" \
     >"$artifacts/korvel.log" 2>&1 &
 korvel_pid=$!
-export DISPLAY=":$display"
 
 # The main window and its welcome box, both called Korvel.
 wait_for 60 bash -c "[ \"\$(xdotool search --onlyvisible --name '^Korvel$' | wc -l)\" -ge 2 ]" || {

@@ -1,22 +1,28 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Quick checks of the files that desktops, software centres, man and dpkg read, on
-# the source tree: no build, no root file system. Run by CTest; the slow test that
-# installs the package into a fresh Debian 12 is install_test.sh beside this file.
+# Quick checks of the files that desktops, software centres, man and dpkg read: the
+# desktop entry from the source tree, the man page, metainfo and changelog as a build
+# wrote them from their templates; no root file system. Run by CTest; the slow test
+# that installs the package into a fresh Debian 12 is install_test.sh beside this file.
 #
-#   tests/package/validate.sh [source-root]
+#   tests/package/validate.sh source-root build-dir
 #
 # Ends with "validate: N passed, N failed" and fails when a check failed. Installs
 # nothing: when a validator is missing it says which and ends with status 77, which
 # CTest counts as skipped (scripts/test installs them).
 set -euo pipefail
 
-root=${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+if [ $# -ne 2 ]; then
+    echo "usage: $0 source-root build-dir" >&2
+    exit 2
+fi
+root=$1
 linux="$root/resources/linux"
+built="$2/linux"
 desktop="$linux/nl.korvel.Korvel.desktop"
-metainfo="$linux/nl.korvel.Korvel.metainfo.xml"
-manpage="$linux/korvel.6"
-changelog="$linux/changelog"
+metainfo="$built/nl.korvel.Korvel.metainfo.xml"
+manpage="$built/korvel.6"
+changelog="$built/changelog"
 
 missing=()
 for tool in desktop-file-validate appstreamcli xmllint dpkg-parsechangelog groff; do
@@ -72,7 +78,8 @@ fi
 
 # One version everywhere: the project, the package changelog (dpkg takes the
 # package version from CPack, the changelog must not contradict it), the newest
-# release in the metainfo, and the man page's footer.
+# release in the metainfo, and the man page's footer. Their templates take it from
+# the project and write no version of their own.
 project_version=$(sed -nE 's/^project\(Korvel VERSION ([0-9.]+).*/\1/p' "$root/CMakeLists.txt")
 changelog_version=$(dpkg-parsechangelog -l "$changelog" -S Version)
 release_version=$(meta 'string(/component/releases/release[1]/@version)')
@@ -84,6 +91,11 @@ if [ -n "$project_version" ] && [ "$changelog_version" = "$project_version" ] &&
 else
     fail "versions differ: $versions"
 fi
+for template in "$linux"/*.in; do
+    if ! grep -q '@PROJECT_VERSION@' "$template"; then
+        fail "$(basename "$template") does not take the project's version"
+    fi
+done
 
 # The man page as man renders it: groff's warnings are the mistakes lintian flags.
 if out=$(groff -man -Tutf8 -ww -z "$manpage" 2>&1) && [ -z "$out" ]; then

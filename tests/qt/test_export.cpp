@@ -162,7 +162,7 @@ TEST_F(ExportTest, PngOfEveryViewIsTheWindowsCanvasPixelForPixel) {
                 ASSERT_EQ(canvas.pixel(x, y), 0xffffffffu) << "drawn outside at " << x << "," << y;
 
         const QString path = File("view.png");
-        ASSERT_EQ(ExportView(Client(), path, ExportFormat::Png), QString());
+        ASSERT_EQ(ExportView(Client(), path, PictureType::Png), QString());
         const QImage exported(path);
         ASSERT_EQ(exported.size(), area);
         EXPECT_EQ(exported.convertToFormat(QImage::Format_RGB32),
@@ -181,7 +181,7 @@ TEST_F(ExportTest, PngAtScaleTwoIsTheSameViewDrawnSharpNotPixelDoubled) {
         Show(view);
         const QImage single = RenderView(Client(), 1).convertToFormat(QImage::Format_RGB32);
         const QString path = File("view2.png");
-        ASSERT_EQ(ExportView(Client(), path, ExportFormat::Png, 2), QString());
+        ASSERT_EQ(ExportView(Client(), path, PictureType::Png, 2), QString());
         const QImage twice = QImage(path).convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(twice.size(), area * 2);
         EXPECT_NE(twice, single.scaled(area * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
@@ -208,11 +208,11 @@ TEST_F(ExportTest, ExportNeverStopsForTheTieBreakerReports) {
     Client().PoelC = TPoel{0, 0, 0, 0};
     WatchForModals();
     int shown = 0;
-    for (const ExportFormat format : {ExportFormat::Png, ExportFormat::Svg, ExportFormat::Pdf}) {
+    for (const PictureType format : {PictureType::Png, PictureType::Svg, PictureType::Pdf}) {
         ASSERT_EQ(ExportView(Client(),
-                             File(format == ExportFormat::Png   ? "t.png"
-                                  : format == ExportFormat::Svg ? "t.svg"
-                                                                : "t.pdf"),
+                             File(format == PictureType::Png   ? "t.png"
+                                  : format == PictureType::Svg ? "t.svg"
+                                                               : "t.pdf"),
                              format),
                   QString());
         ASSERT_TRUE(RunPostedEvents());
@@ -224,7 +224,7 @@ TEST_F(ExportTest, ExportNeverStopsForTheTieBreakerReports) {
 
 struct VectorCase {
     const char* file;
-    ExportFormat format;
+    PictureType format;
     ViewCase view;
     QStringList names;
 };
@@ -248,8 +248,8 @@ const FileOps kFullDisk{&PlainOpen, &WriteTillFull, &::fsync, &::close, &::renam
 // the file there before is left exactly as it was, and nothing else is left behind.
 TEST_F(ExportTest, AFullDiskFailsTheExportAndKeepsTheOldFile) {
     for (const auto& [name, format] :
-         {std::pair{"full.png", ExportFormat::Png}, std::pair{"full.svg", ExportFormat::Svg},
-          std::pair{"full.pdf", ExportFormat::Pdf}}) {
+         {std::pair{"full.png", PictureType::Png}, std::pair{"full.svg", PictureType::Svg},
+          std::pair{"full.pdf", PictureType::Pdf}}) {
         SCOPED_TRACE(name);
         Show(kViews[1]);
         const QString path = File(name);
@@ -272,10 +272,10 @@ TEST_F(ExportTest, SvgAndPdfOpenAndCarryTheTeamNamesAsText) {
     if (!HavePoppler())
         GTEST_SKIP() << "poppler-utils is not installed";
     const VectorCase cases[] = {
-        {"team.svg", ExportFormat::Svg, kViews[3], {"England", "Switzerland", "Spain", "Germany"}},
-        {"standings.svg", ExportFormat::Svg, kViews[0], {"European Champion 1996", "Czech Rep."}},
-        {"schedule.pdf", ExportFormat::Pdf, kViews[1], {"England", "Switzerland", "Croatia"}},
-        {"map.pdf", ExportFormat::Pdf, kViews[2], {"Wembley, Londen", "Elland Road, Leeds"}},
+        {"team.svg", PictureType::Svg, kViews[3], {"England", "Switzerland", "Spain", "Germany"}},
+        {"standings.svg", PictureType::Svg, kViews[0], {"European Champion 1996", "Czech Rep."}},
+        {"schedule.pdf", PictureType::Pdf, kViews[1], {"England", "Switzerland", "Croatia"}},
+        {"map.pdf", PictureType::Pdf, kViews[2], {"Wembley, Londen", "Elland Road, Leeds"}},
     };
     for (const VectorCase& c : cases) {
         SCOPED_TRACE(c.file);
@@ -283,7 +283,7 @@ TEST_F(ExportTest, SvgAndPdfOpenAndCarryTheTeamNamesAsText) {
         const QString path = File(c.file);
         ASSERT_EQ(ExportView(Client(), path, c.format), QString());
         QString text;
-        if (c.format == ExportFormat::Svg) {
+        if (c.format == PictureType::Svg) {
             QSvgRenderer svg(path);
             EXPECT_TRUE(svg.isValid());
             EXPECT_EQ(svg.viewBox(), QRect(QPoint(0, 0), ViewArea()));

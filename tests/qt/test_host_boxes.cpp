@@ -178,7 +178,7 @@ TEST_F(HostTest, ResultDialogTransfersOnlyOnOk) {
         });
         int result = 0;
         {
-            ResultDlg dialog(&tb, &Client(), kResultDialog, nullptr);
+            ResultDlg dialog(&tb, &Client(), kResultDialog);
             result = dialog.Execute();
         }
         EXPECT_EQ(result, c.result);
@@ -225,7 +225,7 @@ TEST_F(HostTest, ResultDialogShowsTheMatchAndLimitsTheScores) {
         EXPECT_NEAR(dialog.height(), 119 * 15 / 8, 119 * 2 / 8);
         dialog.close();
     });
-    ResultDlg dialog(&tb, &Client(), kResultDialog, nullptr);
+    ResultDlg dialog(&tb, &Client(), kResultDialog);
     EXPECT_EQ(dialog.Execute(), IDCANCEL);
     EXPECT_TRUE(script.Done());
 }
@@ -245,7 +245,7 @@ TEST_F(HostTest, RefusedOkKeepsTheDialogOpenWithWhatWasTyped) {
         Type(dialog, 306, "4");
         Button(dialog, IDOK)->click();
     });
-    ResultDlg dialog(&tb, &Client(), kResultDialog, nullptr);
+    ResultDlg dialog(&tb, &Client(), kResultDialog);
     EXPECT_EQ(dialog.Execute(), IDOK);
     EXPECT_STREQ(tb.score1, "4");
     EXPECT_TRUE(script.Done());

@@ -2,6 +2,8 @@
 #include "support/fixture.h"
 #include "support/work_dir.h"
 
+#include "korvel_version.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -171,7 +173,8 @@ TEST_F(ShellClosing, AboutShowsTheVersionWithItsLeadingBlank) {
     ASSERT_TRUE(window.HandleCommand(103));
     ASSERT_EQ(host.dialogs.size(), 1u);
     EXPECT_EQ(host.dialogs[0].resId, 400);
-    EXPECT_EQ(host.dialogs[0].texts[401], " 1.0 (Linux)") << "names the system it runs on";
+    EXPECT_EQ(host.dialogs[0].texts[401], " " KORVEL_VERSION " (Linux)")
+        << "names the system it runs on";
     EXPECT_EQ(host.invalidations, 0);
 }
 

@@ -52,7 +52,7 @@ void TDrawWindow::CmEditResult() {
 
     int result;
     {
-        ResultDlg dialog(&tb, this, kResultDialog, nullptr);
+        ResultDlg dialog(&tb, this, kResultDialog);
         result = dialog.Execute();
     }
     if (result == IDCANCEL)

@@ -24,7 +24,7 @@ void TDrawWindow::CmTimeZoneOther() {
     char buffer[20] = "0";
     int result;
     {
-        TZoneDlg dialog(buffer, this, kTimeZoneDialog, nullptr);
+        TZoneDlg dialog(buffer, this, kTimeZoneDialog);
         result = dialog.Execute();
     }
     if (result == IDOK) {

@@ -22,7 +22,7 @@ std::string ExportViewFile(TWindow& window, const std::string& path, int scale) 
         app.emplace(argc, argv);
     }
     const QByteArray file(path.data(), static_cast<qsizetype>(path.size()));
-    const std::optional<ExportFormat> format = ExportFormatOf(QString::fromLatin1(file));
+    const std::optional<PictureType> format = PictureTypeOf(path);
     if (!format)
         return "the file name ends in neither .png, .svg nor .pdf";
     return ExportView(window, file, *format, scale).toLocal8Bit().toStdString();

@@ -77,7 +77,7 @@ void Preview(QWidget* parent, const QString& document, const QString& fileName,
     dialog.exec();
 }
 
-constexpr PrintModule kModule{WriteSvg, Print, Preview};
+constexpr PrintModule kModule{kPrintModuleVersion, WriteSvg, Print, Preview};
 
 } // namespace
 

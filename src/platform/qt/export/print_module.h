@@ -27,7 +27,15 @@ enum class PrintOutcome {
     Failed
 };
 
+// The version of the interface below: what PrintModule holds and in which order, and
+// what its functions take. Raised with every change to either; the program uses a module
+// only when the module carries the program's version.
+inline constexpr int kPrintModuleVersion = 1;
+
 struct PrintModule {
+    // kPrintModuleVersion as the module was built. First in every version, so that it
+    // can be read whatever the rest holds.
+    int version;
     // Draws the view as an SVG drawing of the given size (in view pixels, CSS pixels at
     // 96 dots per inch) into device; false when the drawing could not be made.
     bool (*writeSvg)(QIODevice& device, QSize size, const QString& title,
@@ -45,6 +53,11 @@ struct PrintModule {
 // The module's one entry point.
 extern "C" const PrintModule* korvel_print_module();
 
-// The loaded module, or null with the reason in *reason. Loaded once, from the program's
-// library folder when installed, else from beside the program.
+// The loaded module, or null with the reason in *reason. Loaded once, with every symbol
+// resolved at once; from beside the program when it runs in the build tree it was built
+// in, else from the library folder it was installed for.
 const PrintModule* LoadPrintModule(QString* reason);
+
+// Why the module in file, whose entry point gave module, cannot be used; empty when it
+// can.
+QString PrintModuleRefusal(const QString& file, const PrintModule* module);

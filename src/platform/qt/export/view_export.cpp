@@ -115,17 +115,6 @@ bool WritePdf(TWindow& window, QIODevice& file, const QString& name) {
 
 } // namespace
 
-std::optional<ExportFormat> ExportFormatOf(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("png"))
-        return ExportFormat::Png;
-    if (suffix == QLatin1String("svg"))
-        return ExportFormat::Svg;
-    if (suffix == QLatin1String("pdf"))
-        return ExportFormat::Pdf;
-    return std::nullopt;
-}
-
 // The window's whole canvas: a team's page writes its qualification line past x = 640.
 QSize ViewArea() { return QSize(Canvas::kWidth, Canvas::kHeight); }
 
@@ -151,7 +140,7 @@ void PaintView(TWindow& window, QPainter& painter, QSizeF area) {
     painter.restore();
 }
 
-QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format, int scale,
+QString ExportView(TWindow& window, const QByteArray& path, PictureType format, int scale,
                    const FileOps& ops) {
     // Drawn whole in memory first: the file is then written in one step, as a save
     // is, so a full disk or a failing device leaves the previous file as it was.
@@ -161,13 +150,13 @@ QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format,
     bool drawn = false;
     QString unwritten = QStringLiteral("the picture could not be drawn");
     switch (format) {
-    case ExportFormat::Png:
+    case PictureType::Png:
         drawn = RenderView(window, scale).save(&file, "PNG");
         break;
-    case ExportFormat::Svg:
+    case PictureType::Svg:
         drawn = WriteSvg(window, file, name, unwritten);
         break;
-    case ExportFormat::Pdf:
+    case PictureType::Pdf:
         drawn = WritePdf(window, file, name);
         break;
     }
@@ -183,15 +172,15 @@ QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format,
     return {};
 }
 
-QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format, int scale) {
+QString ExportView(TWindow& window, const QByteArray& path, PictureType format, int scale) {
     return ExportView(window, path, format, scale, FileOps::Posix());
 }
 
-QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale) {
+QString ExportView(TWindow& window, const QString& path, PictureType format, int scale) {
     return ExportView(window, QFile::encodeName(path), format, scale, FileOps::Posix());
 }
 
-QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale,
+QString ExportView(TWindow& window, const QString& path, PictureType format, int scale,
                    const FileOps& ops) {
     return ExportView(window, QFile::encodeName(path), format, scale, ops);
 }

@@ -3,28 +3,19 @@
 // PNG, SVG or PDF file written in one step, and Qt's print dialog and preview.
 #pragma once
 
+#include "platform/export.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
 #include <QSize>
 #include <QString>
 
-#include <optional>
-
 class QPainter;
 class QWidget;
 class TWindow;
 struct FileOps;
 enum class PrintOutcome;
-
-enum class ExportFormat {
-    Png,
-    Svg,
-    Pdf
-};
-
-// The format a file name asks for by its extension (in any case), or none.
-std::optional<ExportFormat> ExportFormatOf(const QString& path);
 
 // The area the views are laid out in: a picture of a view shows exactly this.
 QSize ViewArea();
@@ -48,12 +39,12 @@ void PaintView(TWindow& window, QPainter& painter, QSizeF area);
 // followed as a save follows them, and only a regular file is replaced. Returns an
 // empty text, or what went wrong.
 // Tests give other file operations to make the write fail.
-QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format, int scale = 1);
-QString ExportView(TWindow& window, const QByteArray& path, ExportFormat format, int scale,
+QString ExportView(TWindow& window, const QByteArray& path, PictureType format, int scale = 1);
+QString ExportView(TWindow& window, const QByteArray& path, PictureType format, int scale,
                    const FileOps& ops);
 // The same for a name as the file dialog gives it.
-QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale = 1);
-QString ExportView(TWindow& window, const QString& path, ExportFormat format, int scale,
+QString ExportView(TWindow& window, const QString& path, PictureType format, int scale = 1);
+QString ExportView(TWindow& window, const QString& path, PictureType format, int scale,
                    const FileOps& ops);
 // Asks for a printer with Qt's print dialog over parent and prints the current view on
 // one landscape page, fitted to it; printing to a file offers fileName. On failure,

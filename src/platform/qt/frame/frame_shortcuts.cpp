@@ -9,6 +9,7 @@
 #include "platform/qt/frame/qt_host.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QKeySequence>
 #include <QShortcut>
@@ -116,7 +117,7 @@ void FrameShortcuts::Export() {
     const QString path = AskFile(scale);
     if (path.isEmpty())
         return;
-    const std::optional<ExportFormat> format = ExportFormatOf(path);
+    const std::optional<PictureType> format = PictureTypeOf(QFile::encodeName(path).toStdString());
     if (!format) {
         Report(QStringLiteral("Korvel exports .png, .svg and .pdf files:\n%1").arg(path), "Export");
         return;

@@ -300,10 +300,12 @@ void QtWindowHost::Announce(std::string_view text) {
 }
 
 void QtWindowHost::ShowHelp(std::string_view file) {
-    if (ending_)
+    // Without its frame (only while the frame is being deleted) the program is ending,
+    // and there is no window to show help beside.
+    if (ending_ || !frame_)
         return;
     if (!help_)
-        help_ = new HelpViewer(*this, frame_);
+        help_ = new HelpViewer(*this, *frame_);
     help_->Open(FromUtf8(file));
 }
 

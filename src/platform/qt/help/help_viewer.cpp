@@ -132,8 +132,8 @@ void ShowOutsideLinksAsText(QTextDocument& document) {
 
 } // namespace
 
-HelpViewer::HelpViewer(WindowHost& host, QWidget* frame)
-    : QWidget(frame, Qt::Window), host_(host), browser_(new HelpBrowser(this)) {
+HelpViewer::HelpViewer(WindowHost& host, QWidget& frame)
+    : QWidget(&frame, Qt::Window), host_(host), browser_(new HelpBrowser(this)) {
     setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(QString::fromLatin1(kTitle));
     browser_->setObjectName(QStringLiteral("helpText"));
@@ -225,14 +225,21 @@ void HelpViewer::ShowText(const QString& path, const QByteArray& bytes) {
         made->setMarkdown(text, kMarkdown);
         ShowOutsideLinksAsText(*made);
         made->moveToThread(gui);
-        // Deleted with the call if the call never runs or the viewer has gone.
-        const std::shared_ptr<QTextDocument> document(made, [](QTextDocument* d) {
-            if (!d->parent())
+        // Deleted with the call if the call never runs or the viewer has gone or asked
+        // for another file. The document now belongs to the GUI thread, and is deleted
+        // there: the one reference goes with the call to that thread, and should this
+        // thread still drop it, the deletion is queued to the document's own.
+        std::shared_ptr<QTextDocument> document(made, [](QTextDocument* d) {
+            if (d->parent())
+                return;
+            if (d->thread() == QThread::currentThread())
                 delete d;
+            else
+                d->deleteLater();
         });
         QMetaObject::invokeMethod(
             qApp,
-            [self, request, document] {
+            [self, request, document = std::move(document)] {
                 if (self && self->request_ == request)
                     self->Adopt(*document);
             },

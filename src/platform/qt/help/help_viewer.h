@@ -30,7 +30,8 @@ class HelpViewer final : public QWidget {
     static constexpr const char* kTitle = "Korvel Help";
     static constexpr qsizetype kMaxBytes = 1024 * 1024;
 
-    HelpViewer(WindowHost& host, QWidget* frame);
+    // A window of the frame's own, deleted with it.
+    HelpViewer(WindowHost& host, QWidget& frame);
     // Waits for a help file still being parsed: at most about a second.
     ~HelpViewer() override;
     HelpViewer(const HelpViewer&) = delete;
