@@ -15,8 +15,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <iostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -83,16 +85,9 @@ int Failure(const std::string& problem) {
 // Writes text to standard output; one that cannot take it all (a full disk, a closed
 // pipe) is a failure, said on standard error.
 int Print(const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return Failure(std::string("cannot write to standard output: ") +
-                           std::strerror(n < 0 ? errno : EIO));
-        done += static_cast<std::size_t>(n);
-    }
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    if (!WriteAll(FileOps::Posix(), STDOUT_FILENO, bytes))
+        return Failure(std::string("cannot write to standard output: ") + std::strerror(errno));
     return 0;
 }
 

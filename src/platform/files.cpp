@@ -17,22 +17,6 @@ namespace {
 
 int PosixOpen(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
 
-bool WriteAll(const FileOps& ops, int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ops.write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO; // nothing written and no reason given: the device failed
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 std::string DirectoryOf(const std::string& path) {
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? "." : path.substr(0, slash + 1);
@@ -116,6 +100,22 @@ bool TakeOver(int fd, const Existing& existing) {
 }
 
 } // namespace
+
+bool WriteAll(const FileOps& ops, int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ops.write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO; // nothing written and no reason given: the device failed
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
 
 const FileOps& FileOps::Posix() {
     static const FileOps ops{&PosixOpen, &::write, &::fsync, &::close, &::rename, &::unlink};

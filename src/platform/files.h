@@ -26,6 +26,11 @@ struct FileOps {
     static const FileOps& Posix();
 };
 
+// Writes every byte, going on after a partial write or an interrupted call; on failure
+// errno says why (EIO for a device that wrote nothing and gave no reason). Uses only
+// async-signal-safe calls.
+bool WriteAll(const FileOps& ops, int fd, std::span<const std::uint8_t> bytes);
+
 // The temporary file an atomic write fills before it replaces the file it is for.
 inline constexpr const char* kAtomicTempSuffix = ".tmp";
 

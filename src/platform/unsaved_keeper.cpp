@@ -72,22 +72,6 @@ void MakeFolders(const std::string& path) {
     }
 }
 
-bool WriteWhole(const FileOps& ops, int fd, const std::uint8_t* bytes, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ops.write(fd, bytes + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // Puts the finished temporary file in place under name, never over an existing one:
 // a hard link fails when the name is taken. Where the file system has no hard links
 // the rename goes ahead only when the name is free.
@@ -229,7 +213,8 @@ int UnsavedKeeper::WriteIn(const std::string& base) {
     if (fd < 0)
         return errno;
     const Image& image = slots_[current_.load()];
-    bool ok = WriteWhole(*ops_, fd, image.bytes.data(), image.size) && ops_->fsync(fd) == 0;
+    bool ok =
+        WriteAll(*ops_, fd, std::span(image.bytes.data(), image.size)) && ops_->fsync(fd) == 0;
     int error = ok ? 0 : errno;
     if (ops_->close(fd) != 0 && ok) {
         ok = false;
