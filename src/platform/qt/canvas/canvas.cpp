@@ -200,20 +200,15 @@ void Canvas::Points(std::span<const QPoint> points, QRgb colour) {
 }
 
 void Canvas::Line(QPoint from, QPoint to, QRgb colour, int width) {
+    // Scaled, from device pixel edges, and a whole number of device pixels wide.
+    const auto device = [this](QPoint p) {
+        return QPoint(DeviceEdge(p.x(), ratio_), DeviceEdge(p.y(), ratio_));
+    };
+    QPen pen(QColor(colour), Scaled() ? std::max(1, qRound(width * ratio_)) : width);
+    pen.setCapStyle(Qt::FlatCap);
     QPainter& painter = Painter();
-    if (Scaled()) {
-        // A whole number of device pixels wide.
-        QPen pen(QColor(colour), std::max(1, qRound(width * ratio_)));
-        pen.setCapStyle(Qt::FlatCap);
-        painter.setPen(pen);
-        painter.drawLine(QPoint(DeviceEdge(from.x(), ratio_), DeviceEdge(from.y(), ratio_)),
-                         QPoint(DeviceEdge(to.x(), ratio_), DeviceEdge(to.y(), ratio_)));
-    } else {
-        QPen pen(QColor(colour), width);
-        pen.setCapStyle(Qt::FlatCap);
-        painter.setPen(pen);
-        painter.drawLine(from, to);
-    }
+    painter.setPen(pen);
+    painter.drawLine(device(from), device(to));
     const int margin = width;
     Touch(QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin) &
           QRect(QPoint(), size_));
