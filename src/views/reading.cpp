@@ -81,11 +81,6 @@ constexpr TreeMatch kTreeMatches[] = {
     {kFinal, "Final", {205, 315, 455, 340}},
 };
 
-// The match that sends each team of a later round on, as the tree draws it.
-constexpr int kFeeders[][2] = {{25, 27}, {24, 26}, {29, 28}};
-
-} // namespace
-
 bool GroupFinished(const Tournament& t, int group) {
     for (int m = 0; m < kGroupMatches; ++m)
         if (GroupOf(t.Wedstrijd[m].ploeg1) == group && t.Wedstrijd[m].gespeeld != 1)
@@ -93,21 +88,21 @@ bool GroupFinished(const Tournament& t, int group) {
     return true;
 }
 
+// A knock-out match in words: its teams, its score and who went through, "to be decided"
+// for a team not known yet and "provisional" while its groups are played.
 std::string KnockOutText(const Tournament& t, int match) {
     const Game& g = t.Wedstrijd[match];
+    const KnockOutSlot& slot = kKnockOutSlots[static_cast<std::size_t>(match - kGroupMatches)];
     std::string text;
-    if (match < 28) {
+    if (slot.first.group >= 0) {
         // A quarter-final's teams stand once their groups are played out; until then
         // they are the tables' order of the moment.
-        const int groups[4][2] = {{1, 0}, {1, 0}, {2, 3}, {2, 3}};
-        const auto& [g1, g2] = groups[match - 24];
         text = TeamName(g.ploeg1) + ", " + TeamName(g.ploeg2);
-        if (!GroupFinished(t, g1) || !GroupFinished(t, g2))
+        if (!GroupFinished(t, slot.first.group) || !GroupFinished(t, slot.second.group))
             return text + ", provisional";
     } else {
-        const auto& [f1, f2] = kFeeders[match - 28];
-        const bool known1 = t.Wedstrijd[f1].gespeeld == 1;
-        const bool known2 = t.Wedstrijd[f2].gespeeld == 1;
+        const bool known1 = t.Wedstrijd[slot.first.winnerOf].gespeeld == 1;
+        const bool known2 = t.Wedstrijd[slot.second.winnerOf].gespeeld == 1;
         text = (known1 ? TeamName(g.ploeg1) : "to be decided") + ", " +
                (known2 ? TeamName(g.ploeg2) : "to be decided");
         if (!known1 || !known2)
@@ -120,8 +115,6 @@ std::string KnockOutText(const Tournament& t, int match) {
            std::to_string(g.score2) + ", " + through +
            (match == kFinal ? " European Champion" : " through");
 }
-
-namespace {
 
 void AddTree(ReadingGuide& guide, const Tournament& t, int column) {
     // The round headings are drawn in one row; the first line takes them all.
@@ -140,7 +133,7 @@ void AddTree(ReadingGuide& guide, const Tournament& t, int column) {
 
 ReadingGuide ReadView(const Tournament& t) {
     ReadingGuide guide;
-    const TPoel* groups[4] = {&t.PoelA, &t.PoelB, &t.PoelC, &t.PoelD};
+    const std::array<TPoel, kGroups> groups = t.Groups();
     switch (t.SchermType) {
     case 1: {
         guide.title = "Schedule";
@@ -174,7 +167,7 @@ ReadingGuide ReadView(const Tournament& t) {
                          {{0, 60, kTeamTableLeft, 480}, true},
                          {{kTeamTableLeft, 60, 640, 480}}};
         const int group = GroupOf(t.TeamToShow);
-        AddTableRows(guide, *groups[group], t.Ploeg, kTeamTableLeft, kTeamTableTop, 2, false,
+        AddTableRows(guide, groups[group], t.Ploeg, kTeamTableLeft, kTeamTableTop, 2, false,
                      kGroupTables[group].heading);
         break;
     }
@@ -199,7 +192,7 @@ ReadingGuide ReadView(const Tournament& t) {
                                    false,
                                    true,
                                    true});
-            AddTableRows(guide, *groups[group], t.Ploeg, table.px, table.py + kTableRowHeight,
+            AddTableRows(guide, groups[group], t.Ploeg, table.px, table.py + kTableRowHeight,
                          first + group, true, table.heading);
         }
         AddTree(guide, t, first + 4);
