@@ -17,20 +17,7 @@ namespace {
 // The width a drawn table row takes at most: name, five counts and the goals.
 constexpr int kTableRowWidth = 340;
 
-std::string Count(std::int32_t n, const char* what) { return std::to_string(n) + " " + what; }
-
-// A table row in words, since the drawn row has no column headings to read.
-std::string TeamRowText(int team, const Team& t) {
-    const long long d = static_cast<long long>(t.voor) - t.tegen;
-    std::string text(landnaam[team]);
-    text += ", " + Count(t.gespeeld, "played") + ", " + Count(t.gewonnen, "won") + ", " +
-            Count(t.gelijk, "drawn") + ", " + Count(t.verloren, "lost") + ", " +
-            Count(t.punten, t.punten == 1 ? "point" : "points") + ", goal difference " +
-            (d > 0 ? "+" : "") + std::to_string(d) + ", " + std::to_string(t.voor) + "-" +
-            std::to_string(t.tegen);
-    return text;
-}
-
+// A table row's cells, under the headers the guide gives the tables.
 std::vector<std::string> TeamRowCells(int team, const Team& t) {
     const long long d = static_cast<long long>(t.voor) - t.tegen;
     return {std::string(landnaam[team]),
@@ -43,6 +30,13 @@ std::vector<std::string> TeamRowCells(int team, const Team& t) {
             std::to_string(t.voor) + "-" + std::to_string(t.tegen)};
 }
 
+// A table row in words, since the drawn row has no column headings to read.
+std::string TeamRowText(const std::vector<std::string>& cells, std::int32_t points) {
+    return cells[0] + ", " + cells[1] + " played, " + cells[2] + " won, " + cells[3] + " drawn, " +
+           cells[4] + " lost, " + cells[5] + (points == 1 ? " point" : " points") +
+           ", goal difference " + cells[6] + ", " + cells[7];
+}
+
 void AddTableRows(ReadingGuide& guide, const TPoel& poel, const std::array<Team, kTeams>& teams,
                   int left, int top, int column, bool fromTournament, const char* table) {
     guide.tableHeaders = {"team",   "played",          "won",  "drawn", "lost",
@@ -52,14 +46,16 @@ void AddTableRows(ReadingGuide& guide, const TPoel& poel, const std::array<Team,
         if (t < 0 || t >= kTeams)
             continue;
         const int y = top + kTableRowHeight * r;
+        std::vector<std::string> cells = TeamRowCells(t, teams[t]);
+        std::string text = TeamRowText(cells, teams[t].punten);
         guide.lines.push_back({{left, y, left + kTableRowWidth, y + kTableRowHeight},
-                               TeamRowText(t, teams[t]),
+                               std::move(text),
                                column,
                                false,
                                fromTournament,
                                false,
                                table,
-                               TeamRowCells(t, teams[t])});
+                               std::move(cells)});
     }
 }
 
