@@ -370,7 +370,11 @@ class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterfa
         starts_.clear();
         sections_.clear();
         linePart_.clear();
-        // The rows of a table read as lines in the text, and as one table among the parts.
+        // The rows of a table read as lines in the text, and as one table among the parts,
+        // under the headers the guide gives every table.
+        QStringList headers;
+        for (const std::string& header : drawn->Guide().tableHeaders)
+            headers << FromUtf8(header);
         CanvasTableRows table;
         const auto endTable = [&] {
             if (table.rows.empty())
@@ -388,9 +392,8 @@ class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterfa
                 if (name != table.name)
                     endTable();
                 table.name = name;
-                for (const std::string& header : drawn->Guide().tableHeaders)
-                    if (table.headers.size() < static_cast<qsizetype>(item.cells.size()))
-                        table.headers << FromUtf8(header);
+                if (table.headers.size() < static_cast<qsizetype>(item.cells.size()))
+                    table.headers = headers.mid(0, static_cast<qsizetype>(item.cells.size()));
                 QStringList cells;
                 for (const std::string& cell : item.cells)
                     cells << FromUtf8(cell);
