@@ -45,11 +45,6 @@ class CanvasPart final : public CanvasLeaf, public QAccessibleActionInterface {
   public:
     CanvasPart(QWidget* canvas, ReadItem item) : CanvasLeaf(canvas), item_(std::move(item)) {}
 
-    QAccessibleInterface* parent() const override {
-        return canvas_ ? QAccessible::queryAccessibleInterface(canvas_) : nullptr;
-    }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? FromUtf8(item_.name) : QString();
     }
@@ -103,9 +98,6 @@ class SpokenNote final : public CanvasLeaf {
     explicit SpokenNote(QWidget* canvas) : CanvasLeaf(canvas) {}
     void Set(const QString& text) { text_ = text; }
 
-    QAccessibleInterface* parent() const override {
-        return canvas_ ? QAccessible::queryAccessibleInterface(canvas_) : nullptr;
-    }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? text_ : QString();
     }

@@ -9,12 +9,16 @@
 #include <QWindow>
 
 // What every accessible thing drawn on the canvas shares: it lives as long as the canvas,
-// belongs to the canvas's window, has no children, and its text cannot be changed.
+// belongs to the canvas's window, is the canvas's child unless it says otherwise, has no
+// children, and its text cannot be changed.
 class CanvasLeaf : public QAccessibleInterface {
   public:
     explicit CanvasLeaf(QWidget* canvas) : canvas_(canvas) {}
 
     bool isValid() const override { return !canvas_.isNull(); }
+    QAccessibleInterface* parent() const override {
+        return canvas_ ? QAccessible::queryAccessibleInterface(canvas_) : nullptr;
+    }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override {
         return canvas_ ? canvas_->window()->windowHandle() : nullptr;
