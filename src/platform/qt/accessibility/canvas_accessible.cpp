@@ -48,11 +48,7 @@ class CanvasPart final : public CanvasLeaf, public QAccessibleActionInterface {
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? FromUtf8(item_.name) : QString();
     }
-    QRect rect() const override {
-        if (!canvas_)
-            return {};
-        return QRect(canvas_->mapToGlobal(item_.rect.topLeft()), item_.rect.size());
-    }
+    QRect rect() const override { return OnScreen(canvas_, item_.rect); }
     QAccessible::Role role() const override {
         switch (item_.kind) {
         case ReadItem::Kind::Button:
@@ -65,9 +61,8 @@ class CanvasPart final : public CanvasLeaf, public QAccessibleActionInterface {
         return item_.heading ? QAccessible::Heading : QAccessible::StaticText;
     }
     QAccessible::State state() const override {
-        QAccessible::State state;
+        QAccessible::State state = ReadOnlyOn(canvas_);
         state.readOnly = item_.kind != ReadItem::Kind::Button;
-        state.invisible = !canvas_ || !canvas_->isVisible();
         return state;
     }
 
