@@ -131,7 +131,7 @@ ReadingGuide ReadView(const Tournament& t) {
     ReadingGuide guide;
     const std::array<TPoel, kGroups> groups = t.Groups();
     switch (t.SchermType) {
-    case 1: {
+    case kScheduleView: {
         guide.title = "Schedule";
         guide.description = "Kick-off times in " + ZoneText(t.TimeZone);
         constexpr int right = ScheduleLayout::kRightColumn;
@@ -148,14 +148,14 @@ ReadingGuide ReadView(const Tournament& t) {
         }
         break;
     }
-    case 2:
+    case kMapView:
         guide.title = "Stadiums";
         // The flags of groups A and B and the map (its corner is level with them), the
         // cities left of the map, those right of it, the flags of groups C and D below.
         guide.columns = {
             {{0, 0, 640, 70}}, {{0, 70, 195, 290}}, {{450, 70, 640, 290}}, {{0, 290, 640, 480}}};
         break;
-    case 3: {
+    case kTeamView: {
         if (t.TeamToShow < 0 || t.TeamToShow >= kTeams)
             break;
         guide.title = landnaam[t.TeamToShow];
