@@ -13,11 +13,6 @@ ReadingGuide ReadView(const Tournament& t);
 // What a picture shows, or an empty name for a picture that only decorates.
 std::string PictureDescription(int resId);
 
-// A knock-out match in words: its teams, its score and who went through, "to be decided"
-// for a team not known yet and "provisional" while its groups are played.
-std::string KnockOutText(const Tournament& t, int match);
-bool GroupFinished(const Tournament& t, int group);
-
 // The standings as computed from the results, for telling a reader what a result
 // changed.
 struct Standings {

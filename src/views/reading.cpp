@@ -17,20 +17,7 @@ namespace {
 // The width a drawn table row takes at most: name, five counts and the goals.
 constexpr int kTableRowWidth = 340;
 
-std::string Count(std::int32_t n, const char* what) { return std::to_string(n) + " " + what; }
-
-// A table row in words, since the drawn row has no column headings to read.
-std::string TeamRowText(int team, const Team& t) {
-    const long long d = static_cast<long long>(t.voor) - t.tegen;
-    std::string text(landnaam[team]);
-    text += ", " + Count(t.gespeeld, "played") + ", " + Count(t.gewonnen, "won") + ", " +
-            Count(t.gelijk, "drawn") + ", " + Count(t.verloren, "lost") + ", " +
-            Count(t.punten, t.punten == 1 ? "point" : "points") + ", goal difference " +
-            (d > 0 ? "+" : "") + std::to_string(d) + ", " + std::to_string(t.voor) + "-" +
-            std::to_string(t.tegen);
-    return text;
-}
-
+// A table row's cells, under the headers the guide gives the tables.
 std::vector<std::string> TeamRowCells(int team, const Team& t) {
     const long long d = static_cast<long long>(t.voor) - t.tegen;
     return {std::string(landnaam[team]),
@@ -43,6 +30,13 @@ std::vector<std::string> TeamRowCells(int team, const Team& t) {
             std::to_string(t.voor) + "-" + std::to_string(t.tegen)};
 }
 
+// A table row in words, since the drawn row has no column headings to read.
+std::string TeamRowText(const std::vector<std::string>& cells, std::int32_t points) {
+    return cells[0] + ", " + cells[1] + " played, " + cells[2] + " won, " + cells[3] + " drawn, " +
+           cells[4] + " lost, " + cells[5] + (points == 1 ? " point" : " points") +
+           ", goal difference " + cells[6] + ", " + cells[7];
+}
+
 void AddTableRows(ReadingGuide& guide, const TPoel& poel, const std::array<Team, kTeams>& teams,
                   int left, int top, int column, bool fromTournament, const char* table) {
     guide.tableHeaders = {"team",   "played",          "won",  "drawn", "lost",
@@ -52,14 +46,16 @@ void AddTableRows(ReadingGuide& guide, const TPoel& poel, const std::array<Team,
         if (t < 0 || t >= kTeams)
             continue;
         const int y = top + kTableRowHeight * r;
+        std::vector<std::string> cells = TeamRowCells(t, teams[t]);
+        std::string text = TeamRowText(cells, teams[t].punten);
         guide.lines.push_back({{left, y, left + kTableRowWidth, y + kTableRowHeight},
-                               TeamRowText(t, teams[t]),
+                               std::move(text),
                                column,
                                false,
                                fromTournament,
                                false,
                                table,
-                               TeamRowCells(t, teams[t])});
+                               std::move(cells)});
     }
 }
 
@@ -81,11 +77,6 @@ constexpr TreeMatch kTreeMatches[] = {
     {kFinal, "Final", {205, 315, 455, 340}},
 };
 
-// The match that sends each team of a later round on, as the tree draws it.
-constexpr int kFeeders[][2] = {{25, 27}, {24, 26}, {29, 28}};
-
-} // namespace
-
 bool GroupFinished(const Tournament& t, int group) {
     for (int m = 0; m < kGroupMatches; ++m)
         if (GroupOf(t.Wedstrijd[m].ploeg1) == group && t.Wedstrijd[m].gespeeld != 1)
@@ -93,21 +84,21 @@ bool GroupFinished(const Tournament& t, int group) {
     return true;
 }
 
+// A knock-out match in words: its teams, its score and who went through, "to be decided"
+// for a team not known yet and "provisional" while its groups are played.
 std::string KnockOutText(const Tournament& t, int match) {
     const Game& g = t.Wedstrijd[match];
+    const KnockOutSlot& slot = kKnockOutSlots[static_cast<std::size_t>(match - kGroupMatches)];
     std::string text;
-    if (match < 28) {
+    if (slot.first.group >= 0) {
         // A quarter-final's teams stand once their groups are played out; until then
         // they are the tables' order of the moment.
-        const int groups[4][2] = {{1, 0}, {1, 0}, {2, 3}, {2, 3}};
-        const auto& [g1, g2] = groups[match - 24];
         text = TeamName(g.ploeg1) + ", " + TeamName(g.ploeg2);
-        if (!GroupFinished(t, g1) || !GroupFinished(t, g2))
+        if (!GroupFinished(t, slot.first.group) || !GroupFinished(t, slot.second.group))
             return text + ", provisional";
     } else {
-        const auto& [f1, f2] = kFeeders[match - 28];
-        const bool known1 = t.Wedstrijd[f1].gespeeld == 1;
-        const bool known2 = t.Wedstrijd[f2].gespeeld == 1;
+        const bool known1 = t.Wedstrijd[slot.first.winnerOf].gespeeld == 1;
+        const bool known2 = t.Wedstrijd[slot.second.winnerOf].gespeeld == 1;
         text = (known1 ? TeamName(g.ploeg1) : "to be decided") + ", " +
                (known2 ? TeamName(g.ploeg2) : "to be decided");
         if (!known1 || !known2)
@@ -120,8 +111,6 @@ std::string KnockOutText(const Tournament& t, int match) {
            std::to_string(g.score2) + ", " + through +
            (match == kFinal ? " European Champion" : " through");
 }
-
-namespace {
 
 void AddTree(ReadingGuide& guide, const Tournament& t, int column) {
     // The round headings are drawn in one row; the first line takes them all.
@@ -140,9 +129,9 @@ void AddTree(ReadingGuide& guide, const Tournament& t, int column) {
 
 ReadingGuide ReadView(const Tournament& t) {
     ReadingGuide guide;
-    const TPoel* groups[4] = {&t.PoelA, &t.PoelB, &t.PoelC, &t.PoelD};
+    const std::array<TPoel, kGroups> groups = t.Groups();
     switch (t.SchermType) {
-    case 1: {
+    case kScheduleView: {
         guide.title = "Schedule";
         guide.description = "Kick-off times in " + ZoneText(t.TimeZone);
         constexpr int right = ScheduleLayout::kRightColumn;
@@ -159,14 +148,14 @@ ReadingGuide ReadView(const Tournament& t) {
         }
         break;
     }
-    case 2:
+    case kMapView:
         guide.title = "Stadiums";
         // The flags of groups A and B and the map (its corner is level with them), the
         // cities left of the map, those right of it, the flags of groups C and D below.
         guide.columns = {
             {{0, 0, 640, 70}}, {{0, 70, 195, 290}}, {{450, 70, 640, 290}}, {{0, 290, 640, 480}}};
         break;
-    case 3: {
+    case kTeamView: {
         if (t.TeamToShow < 0 || t.TeamToShow >= kTeams)
             break;
         guide.title = landnaam[t.TeamToShow];
@@ -174,7 +163,7 @@ ReadingGuide ReadView(const Tournament& t) {
                          {{0, 60, kTeamTableLeft, 480}, true},
                          {{kTeamTableLeft, 60, 640, 480}}};
         const int group = GroupOf(t.TeamToShow);
-        AddTableRows(guide, *groups[group], t.Ploeg, kTeamTableLeft, kTeamTableTop, 2, false,
+        AddTableRows(guide, groups[group], t.Ploeg, kTeamTableLeft, kTeamTableTop, 2, false,
                      kGroupTables[group].heading);
         break;
     }
@@ -199,7 +188,7 @@ ReadingGuide ReadView(const Tournament& t) {
                                    false,
                                    true,
                                    true});
-            AddTableRows(guide, *groups[group], t.Ploeg, table.px, table.py + kTableRowHeight,
+            AddTableRows(guide, groups[group], t.Ploeg, table.px, table.py + kTableRowHeight,
                          first + group, true, table.heading);
         }
         AddTree(guide, t, first + 4);

@@ -45,19 +45,10 @@ class CanvasPart final : public CanvasLeaf, public QAccessibleActionInterface {
   public:
     CanvasPart(QWidget* canvas, ReadItem item) : CanvasLeaf(canvas), item_(std::move(item)) {}
 
-    QAccessibleInterface* parent() const override {
-        return canvas_ ? QAccessible::queryAccessibleInterface(canvas_) : nullptr;
-    }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? FromUtf8(item_.name) : QString();
     }
-    QRect rect() const override {
-        if (!canvas_)
-            return {};
-        return QRect(canvas_->mapToGlobal(item_.rect.topLeft()), item_.rect.size());
-    }
+    QRect rect() const override { return OnScreen(canvas_, item_.rect); }
     QAccessible::Role role() const override {
         switch (item_.kind) {
         case ReadItem::Kind::Button:
@@ -70,9 +61,8 @@ class CanvasPart final : public CanvasLeaf, public QAccessibleActionInterface {
         return item_.heading ? QAccessible::Heading : QAccessible::StaticText;
     }
     QAccessible::State state() const override {
-        QAccessible::State state;
+        QAccessible::State state = ReadOnlyOn(canvas_);
         state.readOnly = item_.kind != ReadItem::Kind::Button;
-        state.invisible = !canvas_ || !canvas_->isVisible();
         return state;
     }
 
@@ -103,9 +93,6 @@ class SpokenNote final : public CanvasLeaf {
     explicit SpokenNote(QWidget* canvas) : CanvasLeaf(canvas) {}
     void Set(const QString& text) { text_ = text; }
 
-    QAccessibleInterface* parent() const override {
-        return canvas_ ? QAccessible::queryAccessibleInterface(canvas_) : nullptr;
-    }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? text_ : QString();
     }
@@ -370,7 +357,11 @@ class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterfa
         starts_.clear();
         sections_.clear();
         linePart_.clear();
-        // The rows of a table read as lines in the text, and as one table among the parts.
+        // The rows of a table read as lines in the text, and as one table among the parts,
+        // under the headers the guide gives every table.
+        QStringList headers;
+        for (const std::string& header : drawn->Guide().tableHeaders)
+            headers << FromUtf8(header);
         CanvasTableRows table;
         const auto endTable = [&] {
             if (table.rows.empty())
@@ -388,9 +379,8 @@ class CanvasFace final : public QAccessibleWidget, public QAccessibleTextInterfa
                 if (name != table.name)
                     endTable();
                 table.name = name;
-                for (const std::string& header : drawn->Guide().tableHeaders)
-                    if (table.headers.size() < static_cast<qsizetype>(item.cells.size()))
-                        table.headers << FromUtf8(header);
+                if (table.headers.size() < static_cast<qsizetype>(item.cells.size()))
+                    table.headers = headers.mid(0, static_cast<qsizetype>(item.cells.size()));
                 QStringList cells;
                 for (const std::string& cell : item.cells)
                     cells << FromUtf8(cell);

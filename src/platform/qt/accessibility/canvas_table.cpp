@@ -27,15 +27,8 @@ class TablePiece : public CanvasLeaf {
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? text_ : QString();
     }
-    QRect rect() const override {
-        return canvas_ ? QRect(canvas_->mapToGlobal(rect_.topLeft()), rect_.size()) : QRect();
-    }
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        state.readOnly = true;
-        state.invisible = !canvas_ || !canvas_->isVisible();
-        return state;
-    }
+    QRect rect() const override { return OnScreen(canvas_, rect_); }
+    QAccessible::State state() const override { return ReadOnlyOn(canvas_); }
 
   protected:
     QAccessible::Id table_;
@@ -143,16 +136,9 @@ class TablePart final : public QAccessibleInterface, public QAccessibleTableInte
         return t == QAccessible::Name ? rows_.name : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override {
-        return canvas_ ? QRect(canvas_->mapToGlobal(rect_.topLeft()), rect_.size()) : QRect();
-    }
+    QRect rect() const override { return OnScreen(canvas_, rect_); }
     QAccessible::Role role() const override { return QAccessible::Table; }
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        state.readOnly = true;
-        state.invisible = !canvas_ || !canvas_->isVisible();
-        return state;
-    }
+    QAccessible::State state() const override { return ReadOnlyOn(canvas_); }
     void* interface_cast(QAccessible::InterfaceType type) override {
         return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
                                                    : nullptr;

@@ -34,13 +34,11 @@ int ColumnOf(const ReadingGuide& guide, QPoint topLeft) {
     return count; // outside every column: read last
 }
 
-bool JoinsRows(const ReadingGuide& guide, int column) {
-    return column < static_cast<int>(guide.columns.size()) && guide.columns[column].joinRows;
-}
-
-bool LinesInOrder(const ReadingGuide& guide, int column) {
-    return column >= 0 && column < static_cast<int>(guide.columns.size()) &&
-           guide.columns[column].linesInOrder;
+// How a column reads; what lies outside every column neither joins rows nor keeps an order.
+ReadingColumn ColumnSettings(const ReadingGuide& guide, int column) {
+    return column >= 0 && column < static_cast<int>(guide.columns.size())
+               ? guide.columns[static_cast<std::size_t>(column)]
+               : ReadingColumn{};
 }
 
 } // namespace
@@ -69,7 +67,7 @@ std::vector<ReadItem> ReadingOrder(const DrawnItems& drawn, const TWindow& windo
             continue;
         const ReadItem::Kind kind = line.pressable ? ReadItem::Kind::Button : ReadItem::Kind::Text;
         const QRect rect = line.pressable || cells.isNull() ? area : cells;
-        const int rank = LinesInOrder(guide, line.column) ? static_cast<int>(l) : 0;
+        const int rank = ColumnSettings(guide, line.column).linesInOrder ? static_cast<int>(l) : 0;
         placed.push_back({{kind, line.text, rect, line.heading, false, line.table, line.cells},
                           line.column,
                           false,
@@ -81,19 +79,17 @@ std::vector<ReadItem> ReadingOrder(const DrawnItems& drawn, const TWindow& windo
             continue;
         const DrawnItems::Item& item = items[i];
         const int column = ColumnOf(guide, item.rect.topLeft());
+        const ReadingColumn settings = ColumnSettings(guide, column);
+        const int rank = settings.linesInOrder ? kAfterTheLines : 0;
         if (item.picture != 0) {
             std::string name = window.PictureName(item.picture);
             if (!name.empty())
-                placed.push_back({{ReadItem::Kind::Picture, std::move(name), item.rect},
-                                  column,
-                                  false,
-                                  LinesInOrder(guide, column) ? kAfterTheLines : 0});
+                placed.push_back(
+                    {{ReadItem::Kind::Picture, std::move(name), item.rect}, column, false, rank});
             continue;
         }
-        placed.push_back({{ReadItem::Kind::Text, item.text, item.rect},
-                          column,
-                          JoinsRows(guide, column),
-                          LinesInOrder(guide, column) ? kAfterTheLines : 0});
+        placed.push_back(
+            {{ReadItem::Kind::Text, item.text, item.rect}, column, settings.joinRows, rank});
     }
 
     std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
