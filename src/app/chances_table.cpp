@@ -33,8 +33,7 @@ SideTable TeamRows() {
     return table;
 }
 
-SideTable TableOf(const ChancesCounts& counts, const Games& games, bool final) {
-    const Certainties certainties = DecideCertainties(games);
+SideTable TableOf(const ChancesCounts& counts, const Certainties& certainties, bool final) {
     SideTable table = TeamRows();
     for (int team = 0; team < kTeams; ++team) {
         std::vector<std::string>& row = table.cells[team];
@@ -67,7 +66,9 @@ class ChancesTableSource final : public SideTableSource {
         if (asked_ && *asked_ == window_.Wedstrijd)
             return {};
         asked_ = window_.Wedstrijd;
-        return [games = *asked_, runs = window_.ChancesRuns](
+        // What is sure follows from the results alone: decided once for every pass.
+        return [games = *asked_, certainties = DecideCertainties(*asked_),
+                runs = window_.ChancesRuns](
                    int pass, const std::atomic<bool>& cancel) -> std::optional<SideTable> {
             // A tenth of the runs comes within a tenth of the time, so the table follows
             // a result at once; the whole run then makes it precise.
@@ -76,7 +77,7 @@ class ChancesTableSource final : public SideTableSource {
             const std::optional<ChancesCounts> counts = SimulateChances(games, settings, &cancel);
             if (!counts)
                 return std::nullopt;
-            return TableOf(*counts, games, settings.runs == runs);
+            return TableOf(*counts, certainties, settings.runs == runs);
         };
     }
 
