@@ -20,7 +20,7 @@ constexpr std::uint64_t kMostRuns = 1'000'000'000;
 std::optional<std::uint64_t> Number(std::string_view text) {
     std::uint64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+    if (error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
 }

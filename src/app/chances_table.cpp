@@ -11,11 +11,16 @@
 
 namespace {
 
+// The number with a comma between thousands: 1,000,000.
 std::string Thousands(std::uint64_t n) {
-    std::string digits = std::to_string(n);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), ",");
-    return digits;
+    const std::string digits = std::to_string(n);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            grouped += ',';
+        grouped += digits[i];
+    }
+    return grouped;
 }
 
 // The headings, the teams and their groups; the rest of each row is for the caller.
@@ -33,8 +38,7 @@ SideTable TeamRows() {
     return table;
 }
 
-SideTable TableOf(const ChancesCounts& counts, const Games& games, bool final) {
-    const Certainties certainties = DecideCertainties(games);
+SideTable TableOf(const ChancesCounts& counts, const Certainties& certainties, bool final) {
     SideTable table = TeamRows();
     for (int team = 0; team < kTeams; ++team) {
         std::vector<std::string>& row = table.cells[team];
@@ -67,7 +71,9 @@ class ChancesTableSource final : public SideTableSource {
         if (asked_ && *asked_ == window_.Wedstrijd)
             return {};
         asked_ = window_.Wedstrijd;
-        return [games = *asked_, runs = window_.ChancesRuns](
+        // What is sure follows from the results alone: decided once for every pass.
+        return [games = *asked_, certainties = DecideCertainties(*asked_),
+                runs = window_.ChancesRuns](
                    int pass, const std::atomic<bool>& cancel) -> std::optional<SideTable> {
             // A tenth of the runs comes within a tenth of the time, so the table follows
             // a result at once; the whole run then makes it precise.
@@ -76,7 +82,7 @@ class ChancesTableSource final : public SideTableSource {
             const std::optional<ChancesCounts> counts = SimulateChances(games, settings, &cancel);
             if (!counts)
                 return std::nullopt;
-            return TableOf(*counts, games, settings.runs == runs);
+            return TableOf(*counts, certainties, settings.runs == runs);
         };
     }
 

@@ -12,14 +12,11 @@ namespace {
 using TeamSet = std::uint32_t; // a bit per team index
 constexpr TeamSet Only(int team) { return TeamSet{1} << team; }
 
-// The places (0 = first) each team of a group can end in, and whether it is sure of the
-// first place, the second, or one of the two.
-struct GroupPlaces {
-    std::array<std::array<bool, 4>, 4> possible{};
-    std::array<bool, 4> surelyFirst{true, true, true, true};
-    std::array<bool, 4> surelySecond{true, true, true, true};
-    std::array<bool, 4> surelyTopTwo{true, true, true, true};
-};
+// The places a team of a group can end in, a bit per place (bit 0 = first): it is sure
+// of a set of places when it can end in no other.
+using PlaceSet = std::uint8_t;
+using GroupPlaces = std::array<PlaceSet, 4>;
+constexpr PlaceSet kFirst = 0b01, kSecond = 0b10;
 
 // Whether points alone order the group over every result with at most kMostGoals goals a
 // side: a point (10000 in the sort key) then outweighs any difference in goal difference
@@ -32,7 +29,7 @@ bool PointsDecide(const Team& team, int matchesLeft) {
 }
 
 GroupPlaces PlacesOf(int group, const Games& entered, const Teams& figures) {
-    GroupPlaces places;
+    GroupPlaces places{};
     const int first = 4 * group;
     std::array<int, 6> left{};
     int leftCount = 0;
@@ -48,10 +45,7 @@ GroupPlaces PlacesOf(int group, const Games& entered, const Teams& figures) {
 
     auto record = [&](int team, int highest, int lowest) {
         for (int p = highest; p <= lowest; ++p)
-            places.possible[team][p] = true;
-        places.surelyFirst[team] = places.surelyFirst[team] && lowest == 0;
-        places.surelySecond[team] = places.surelySecond[team] && highest == 1 && lowest == 1;
-        places.surelyTopTwo[team] = places.surelyTopTwo[team] && lowest <= 1;
+            places[team] |= PlaceSet(1u << p);
     };
 
     if (leftCount == 0) {
@@ -119,16 +113,18 @@ Certainties DecideCertainties(const Games& entered) {
         const GroupPlaces places = PlacesOf(group, entered, figures);
         for (int i = 0; i < 4; ++i) {
             const int team = 4 * group + i;
-            const auto& can = places.possible[i];
+            const PlaceSet can = places[i];
             for (int p = 0; p < 4; ++p)
-                if (can[p])
+                if (can & (1u << p))
                     atPlace[group][p] |= Only(team);
-            auto decide = [](bool sure, bool possible) {
-                return sure ? Certainty::Sure : possible ? Certainty::Open : Certainty::Never;
+            auto decide = [can](PlaceSet stage) {
+                return (can & ~stage) == 0  ? Certainty::Sure
+                       : (can & stage) != 0 ? Certainty::Open
+                                            : Certainty::Never;
             };
-            result[team][kGroupWinner] = decide(places.surelyFirst[i], can[0]);
-            result[team][kGroupRunnerUp] = decide(places.surelySecond[i], can[1]);
-            result[team][kQuarterFinal] = decide(places.surelyTopTwo[i], can[0] || can[1]);
+            result[team][kGroupWinner] = decide(kFirst);
+            result[team][kGroupRunnerUp] = decide(kSecond);
+            result[team][kQuarterFinal] = decide(kFirst | kSecond);
         }
     }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <bit>
 #include <cstdint>
 
 // SplitMix64: spreads a seed over the state of the generator below, and makes independent
@@ -22,20 +24,17 @@ class RandomStream {
     }
 
     constexpr std::uint64_t Next() {
-        const std::uint64_t result = Rotl(s_[1] * 5, 7) * 9;
+        const std::uint64_t result = std::rotl(s_[1] * 5, 7) * 9;
         const std::uint64_t t = s_[1] << 17;
         s_[2] ^= s_[0];
         s_[3] ^= s_[1];
         s_[1] ^= s_[2];
         s_[0] ^= s_[3];
         s_[2] ^= t;
-        s_[3] = Rotl(s_[3], 45);
+        s_[3] = std::rotl(s_[3], 45);
         return result;
     }
 
   private:
-    static constexpr std::uint64_t Rotl(std::uint64_t x, int k) {
-        return (x << k) | (x >> (64 - k));
-    }
-    std::uint64_t s_[4]{};
+    std::array<std::uint64_t, 4> s_{};
 };

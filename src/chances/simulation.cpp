@@ -18,15 +18,12 @@ struct StartingPoint {
     Teams figures{}; // of the results entered
     std::array<int, kGroupMatches> groupMatchesLeft{};
     int groupMatchesLeftCount = 0;
-    std::array<bool, kMatches> played{}; // a result was entered
 };
 
 StartingPoint Start(const Games& entered) {
     StartingPoint start;
     start.games = entered;
     start.figures = TeamFigures(entered);
-    for (int m = 0; m < kMatches; ++m)
-        start.played[m] = entered[m].gespeeld == 1;
     for (int m = 0; m < kGroupMatches; ++m)
         if (entered[m].gespeeld != 1)
             start.groupMatchesLeft[start.groupMatchesLeftCount++] = m;
@@ -71,7 +68,7 @@ void PlayTournament(const StartingPoint& start, const GoalModel& model, RandomSt
         Game& g = games[m];
         g.ploeg1 = team(slot.first);
         g.ploeg2 = team(slot.second);
-        if (!start.played[m]) {
+        if (start.games[m].gespeeld != 1) {
             Play(g, model, random);
             // A shoot-out, won at random, counts as one goal more for its winner.
             if (g.score1 == g.score2)

@@ -151,20 +151,16 @@ TEST_P(ChancesCertainty, IsDecidedFromTheRules) {
 
 // Group A's matches: 0 England-Switzerland, 4 Netherlands-Scotland, 9 Switzerland-
 // Netherlands, 12 Scotland-England, 18 Scotland-Switzerland, 19 Netherlands-England.
+// England has won its three: nine points, and nobody else can pass six.
+const std::vector<Result> kEnglandWonItsThree{{0, 1, 0}, {12, 0, 1}, {19, 0, 1}};
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChancesCertainty,
     ::testing::Values(
         CertaintyCase{"nothing played", {}, kEngland, kGroupWinner, Certainty::Open},
-        // England on nine points, nobody else can pass six.
-        CertaintyCase{"three wins top the group on points alone",
-                      {{0, 1, 0}, {12, 0, 1}, {19, 0, 1}},
-                      kEngland,
-                      kGroupWinner,
-                      Certainty::Sure},
-        CertaintyCase{"and reach the quarter-finals",
-                      {{0, 1, 0}, {12, 0, 1}, {19, 0, 1}},
-                      kEngland,
-                      kQuarterFinal,
+        CertaintyCase{"three wins top the group on points alone", kEnglandWonItsThree, kEngland,
+                      kGroupWinner, Certainty::Sure},
+        CertaintyCase{"and reach the quarter-finals", kEnglandWonItsThree, kEngland, kQuarterFinal,
                       Certainty::Sure},
         // Switzerland lost twice and can reach three points; England and the
         // Netherlands have six already.
@@ -187,10 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                       kGroupWinner,
                       Certainty::Open},
         CertaintyCase{"a group's last match still to come keeps the knock-out open",
-                      {{0, 1, 0}, {12, 0, 1}, {19, 0, 1}},
-                      kEngland,
-                      kSemiFinal,
-                      Certainty::Open}),
+                      kEnglandWonItsThree, kEngland, kSemiFinal, Certainty::Open}),
     [](const auto& info) {
         std::string name = info.param.name;
         for (char& ch : name)
