@@ -28,26 +28,26 @@ std::optional<std::uint64_t> Number(std::string_view text) {
 } // namespace
 
 std::optional<std::string> ChancesOptionsProblem(const ChancesOptions& options) {
-    if (!options.runs.empty()) {
-        const auto runs = Number(options.runs);
+    if (options.runs) {
+        const auto runs = Number(*options.runs);
         if (!runs || *runs == 0 || *runs > kMostRuns)
             return "--runs takes a number of tournaments from 1 to 1000000000, not '" +
-                   options.runs + "'";
+                   *options.runs + "'";
     }
-    if (!options.seed.empty() && !Number(options.seed))
-        return "--seed takes a whole number from 0 to 18446744073709551615, not '" + options.seed +
+    if (options.seed && !Number(*options.seed))
+        return "--seed takes a whole number from 0 to 18446744073709551615, not '" + *options.seed +
                "'";
-    if (!options.format.empty() && options.format != "text" && options.format != "csv")
-        return "--format takes text or csv, not '" + options.format + "'";
+    if (options.format && options.format != "text" && options.format != "csv")
+        return "--format takes text or csv, not '" + *options.format + "'";
     return std::nullopt;
 }
 
 int PrintChances(const Games& entered, const ChancesOptions& options) {
     SimulationSettings settings;
-    if (!options.runs.empty())
-        settings.runs = *Number(options.runs);
-    if (!options.seed.empty())
-        settings.seed = *Number(options.seed);
+    if (options.runs)
+        settings.runs = *Number(*options.runs);
+    if (options.seed)
+        settings.seed = *Number(*options.seed);
     const bool csv = options.format == "csv";
 
     const ChancesCounts counts = *SimulateChances(entered, settings);

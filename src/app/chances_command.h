@@ -10,9 +10,10 @@
 #include <string_view>
 
 struct ChancesOptions {
-    std::string runs;   // as typed; empty for the default
-    std::string seed;   // as typed; empty for the default
-    std::string format; // "text", "csv" or empty for text
+    // As typed; none for the default (a million runs, seed 1996, text).
+    std::optional<std::string> runs;
+    std::optional<std::string> seed;
+    std::optional<std::string> format;
 };
 
 // What is wrong with the options, in the command line's words, or nothing.

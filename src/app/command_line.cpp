@@ -348,8 +348,7 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     if (options.version)
         return Print(std::string("korvel ") + KORVEL_VERSION + "\n");
 
-    const ChancesOptions chances{options.runs.value_or(""), options.seed.value_or(""),
-                                 options.format.value_or("")};
+    const ChancesOptions chances{options.runs, options.seed, options.format};
     if (const Problem problem = OptionsTogetherProblem(options, chances))
         return Usage(*problem);
     if (const Problem problem = ArgumentsProblem(options))

@@ -92,6 +92,13 @@ for row in "${usage_errors[@]}"; do
     [ ! -e x.png ] && [ ! -e x.jpg ] || fail "korvel $arguments: wrote a file"
 done
 
+# An empty value is a wrong value, not the default.
+for option in --runs --seed --format; do
+    run --chances "$option" ''
+    [ "$status" = 2 ] && grep -qF -- "$option takes" err.txt ||
+        fail "korvel --chances $option '': status $status, $(cat err.txt)"
+done
+
 run --help
 [ "$status" = 0 ] && grep -qF -- "--export VIEW FILE" out.txt || fail "--help: $status"
 run --version
