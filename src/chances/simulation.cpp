@@ -49,25 +49,18 @@ void PlayTournament(const StartingPoint& start, const GoalModel& model, RandomSt
         CountResult(teams, g);
     }
 
-    std::array<TPoel, kGroups> groups{};
-    for (int g = 0; g < kGroups; ++g) {
-        for (int i = 0; i < 4; ++i)
-            groups[g][i] = 4 * g + i;
-        SortGroup(teams, games, groups[g], nullptr);
-        counts.reached[groups[g][0]][kGroupWinner] += 1;
-        counts.reached[groups[g][1]][kGroupRunnerUp] += 1;
+    const std::array<TPoel, kGroups> groups = SortedGroups(teams, games, nullptr);
+    for (const TPoel& group : groups) {
+        counts.reached[group[0]][kGroupWinner] += 1;
+        counts.reached[group[1]][kGroupRunnerUp] += 1;
     }
 
     // Knock-out matches in order, each once the matches it takes its teams from are played.
     for (int m = kGroupMatches; m < kMatches; ++m) {
         const KnockOutSlot& slot = kKnockOutSlots[m - kGroupMatches];
-        auto team = [&](const KnockOutSide& side) {
-            return side.group >= 0 ? groups[side.group][side.place]
-                                   : KnockOutWinner(games[side.winnerOf]);
-        };
         Game& g = games[m];
-        g.ploeg1 = team(slot.first);
-        g.ploeg2 = team(slot.second);
+        g.ploeg1 = KnockOutTeam(groups, games, slot.first);
+        g.ploeg2 = KnockOutTeam(groups, games, slot.second);
         if (start.games[m].gespeeld != 1) {
             Play(g, model, random);
             // A shoot-out, won at random, counts as one goal more for its winner.

@@ -3,6 +3,7 @@
 
 #include "data/game.h"
 #include "data/tables.h"
+#include "data/tournament.h"
 
 #include <array>
 
@@ -23,6 +24,12 @@ struct KnockOutSlot {
     KnockOutSide first;
     KnockOutSide second;
 };
+
+// The team a side takes, from the groups in table order and the matches played before.
+inline int KnockOutTeam(const std::array<TPoel, kGroups>& groups, const Games& games,
+                        const KnockOutSide& side) {
+    return side.group >= 0 ? groups[side.group][side.place] : KnockOutWinner(games[side.winnerOf]);
+}
 
 constexpr KnockOutSide GroupPlace(int group, int place) { return {group, place, 0}; }
 constexpr KnockOutSide WinnerOf(int match) { return {-1, 0, match}; }

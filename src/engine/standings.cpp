@@ -54,23 +54,25 @@ void SortGroup(const Teams& teams, const Games& games, TPoel& group,
 void PairKnockOut(const std::array<TPoel, kGroups>& groups, Games& games) {
     for (int match = kGroupMatches; match < kMatches; ++match) {
         const KnockOutSlot& slot = kKnockOutSlots[match - kGroupMatches];
-        auto team = [&](const KnockOutSide& side) {
-            return side.group >= 0 ? groups[side.group][side.place]
-                                   : KnockOutWinner(games[side.winnerOf]);
-        };
-        games[match].ploeg1 = team(slot.first);
-        games[match].ploeg2 = team(slot.second);
+        games[match].ploeg1 = KnockOutTeam(groups, games, slot.first);
+        games[match].ploeg2 = KnockOutTeam(groups, games, slot.second);
     }
 }
 
-void ComputeStandings(Tournament& t, TieBreakerDecisions* decisions) {
-    t.Ploeg = TeamFigures(t.Wedstrijd);
+std::array<TPoel, kGroups> SortedGroups(const Teams& teams, const Games& games,
+                                        TieBreakerDecisions* decisions) {
     std::array<TPoel, kGroups> groups{};
     for (int g = 0; g < kGroups; ++g) {
         for (int i = 0; i < 4; ++i)
             groups[g][i] = 4 * g + i;
-        SortGroup(t.Ploeg, t.Wedstrijd, groups[g], decisions);
+        SortGroup(teams, games, groups[g], decisions);
     }
+    return groups;
+}
+
+void ComputeStandings(Tournament& t, TieBreakerDecisions* decisions) {
+    t.Ploeg = TeamFigures(t.Wedstrijd);
+    const std::array<TPoel, kGroups> groups = SortedGroups(t.Ploeg, t.Wedstrijd, decisions);
     t.SetGroups(groups);
     PairKnockOut(groups, t.Wedstrijd);
 }

@@ -67,5 +67,10 @@ void BreakTie(const Games& games, int count, TPoel& tied, TieBreakerDecisions* d
 // entered so far.
 void PairKnockOut(const std::array<TPoel, kGroups>& groups, Games& games);
 
+// Each group's teams in table order, sorted group by group (A first) with the
+// tie-breaker; its decisions are appended in that order when asked for.
+std::array<TPoel, kGroups> SortedGroups(const Teams& teams, const Games& games,
+                                        TieBreakerDecisions* decisions);
+
 // Computes the figures, the group orders and the knock-out pairings of a tournament.
 void ComputeStandings(Tournament& tournament, TieBreakerDecisions* decisions);
